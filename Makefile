@@ -1,0 +1,23 @@
+# Entry points: `make demo` runs the suite on a simulated card under Wine, `make test` runs every test.
+.PHONY: all bootstrap build build-win32 build-host test demo clean
+
+all: build
+
+bootstrap:
+	@scripts/bootstrap
+
+build-win32: bootstrap
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32
+
+build-host: bootstrap
+	cmake --preset host >/dev/null
+	cmake --build --preset host
+
+build: build-win32 build-host
+
+test: build
+	ctest --preset host
+
+clean:
+	rm -rf build

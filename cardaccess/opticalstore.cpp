@@ -1,0 +1,155 @@
+// cardaccess/opticalstore.cpp: the switching rules over the driver's registry values and the card mixer.
+#include "opticalstore.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+#include "cardmixer.h"
+#include "opticalregistry.h"
+
+const ProgramVariant kOptBackupVariant = {kPatchKeyUpper, kValueEnableOutput, {false, false}, {false, false},
+                                          {false, false}};
+const ProgramVariant kOptSwitchVariant = {kPatchKey, kValueOutputSource, {false, false}, {false, false},
+                                          {false, true}};
+const ProgramVariant kBeamsetVariant = {kPatchKey, kValueOutputSource, {true, true}, {true, false}, {true, false}};
+
+const RestoreOptions& ProgramVariant::RestoreFor(DWORD dwFamily, OpticalDirection direction) const {
+  if (dwFamily == VER_PLATFORM_WIN32_WINDOWS) return win9xOutput;
+  return direction == OpticalInput ? ntInput : ntOutput;
+}
+
+namespace {
+
+bool IsWin9xOutput(const OpticalStore& store, OpticalDirection direction) {
+  return store.dwFamily == VER_PLATFORM_WIN32_WINDOWS && direction == OpticalOutput;
+}
+
+bool IsOffByte(const OpticalStore& store, OpticalDirection direction, BYTE b) {
+  return b == 0 || (IsWin9xOutput(store, direction) && b == kWin9xOffByte);
+}
+
+const char* SavedValueName(OpticalDirection direction) {
+  return direction == OpticalInput ? kValueSavedInput : kValueSavedOutput;
+}
+
+// Reads a value's first cbBuffer bytes into a zero-filled buffer, however long the value is.
+// *pcbStored receives the value's full length on success.
+LONG QueryFirstBytes(HKEY hKey, const char* pszName, BYTE* pBuffer, DWORD cbBuffer, DWORD* pcbStored) {
+  memset(pBuffer, 0, cbBuffer);
+  DWORD dwType = 0;
+  DWORD cb = cbBuffer;
+  LONG lResult = RegQueryValueExA(hKey, pszName, nullptr, &dwType, pBuffer, &cb);
+  if (lResult == ERROR_SUCCESS) {
+    *pcbStored = cb;
+    return lResult;
+  }
+  if (lResult != ERROR_MORE_DATA) return lResult;
+
+  // Longer than asked for: read it whole, keep the start. Whatever the short query left is discarded.
+  memset(pBuffer, 0, cbBuffer);
+  DWORD cbWhole = 0;
+  lResult = RegQueryValueExA(hKey, pszName, nullptr, &dwType, nullptr, &cbWhole);
+  if (lResult != ERROR_SUCCESS) return lResult;
+  if (cbWhole <= cbBuffer) return ERROR_MORE_DATA;  // changed under us: not a value we can trust
+  BYTE* pWhole = static_cast<BYTE*>(malloc(cbWhole));
+  if (!pWhole) return ERROR_NOT_ENOUGH_MEMORY;
+  DWORD cbRead = cbWhole;
+  lResult = RegQueryValueExA(hKey, pszName, nullptr, &dwType, pWhole, &cbRead);
+  if (lResult == ERROR_SUCCESS && cbRead >= cbBuffer) {
+    memcpy(pBuffer, pWhole, cbBuffer);
+    *pcbStored = cbRead;
+  } else if (lResult == ERROR_SUCCESS) {
+    lResult = ERROR_MORE_DATA;
+  }
+  free(pWhole);
+  return lResult;
+}
+
+bool WriteBinary(HKEY hKey, const char* pszName, const BYTE* pData, DWORD cbData) {
+  return hKey && RegSetValueExA(hKey, pszName, 0, REG_BINARY, pData, cbData) == ERROR_SUCCESS;
+}
+
+// Read as a zero-terminated text, is it longer than cchLimit? Looks at the cb bytes given and no further.
+bool TextLongerThan(const BYTE* p, size_t cb, size_t cchLimit) {
+  const void* pEnd = memchr(p, 0, cb);
+  const size_t cch = pEnd ? static_cast<size_t>(static_cast<const BYTE*>(pEnd) - p) : cb;
+  return cch > cchLimit;
+}
+
+}  // namespace
+
+DWORD GetPlatformFamily() {
+  OSVERSIONINFOA info;
+  memset(&info, 0, sizeof info);  // a failed call leaves platform 0: nothing is switched
+  info.dwOSVersionInfoSize = sizeof info;
+  GetVersionExA(&info);
+  return info.dwPlatformId;
+}
+
+bool IsSupportedFamily(DWORD dwFamily) {
+  return dwFamily == VER_PLATFORM_WIN32_NT || dwFamily == VER_PLATFORM_WIN32_WINDOWS;
+}
+
+const char* OpticalValueName(const OpticalStore& store, OpticalDirection direction) {
+  if (store.dwFamily == VER_PLATFORM_WIN32_NT)
+    return direction == OpticalInput ? kValueEnableInput : store.pVariant->pszNtOutputValue;
+  if (IsWin9xOutput(store, direction)) return kValueSourceSelection;
+  return nullptr;
+}
+
+bool ReadOpticalValue(const OpticalStore& store, OpticalDirection direction, OpticalValue* pValue) {
+  memset(pValue->ab, 0, sizeof pValue->ab);
+  const char* pszName = OpticalValueName(store, direction);
+  if (!pszName || !store.hSettings) return false;
+  DWORD cbStored = 0;
+  const LONG lResult = QueryFirstBytes(store.hSettings, pszName, pValue->ab, sizeof pValue->ab, &cbStored);
+  return lResult == ERROR_SUCCESS || lResult == ERROR_FILE_NOT_FOUND;
+}
+
+bool IsOpticalOn(const OpticalStore& store, OpticalDirection direction, const OpticalValue& value) {
+  return !IsOffByte(store, direction, value.ab[0]);
+}
+
+bool QueryOpticalState(const OpticalStore& store, OpticalDirection direction) {
+  if (!IsSupportedFamily(store.dwFamily)) return false;
+  if (store.dwFamily == VER_PLATFORM_WIN32_WINDOWS && direction == OpticalInput)
+    return store.pMixer && !store.pMixer->GetMute(kOpticalInputEntry);
+  OpticalValue value;
+  return ReadOpticalValue(store, direction, &value) && IsOpticalOn(store, direction, value);
+}
+
+bool BackupOpticalValue(const OpticalStore& store, OpticalDirection direction, const OpticalValue& current) {
+  if (!OpticalValueName(store, direction) || !IsOpticalOn(store, direction, current)) return true;
+  return WriteBinary(store.hPatch, SavedValueName(direction), current.ab, kSavedLength);
+}
+
+bool DisableOptical(const OpticalStore& store, OpticalDirection direction) {
+  if (!IsSupportedFamily(store.dwFamily)) return true;
+  if (!OpticalValueName(store, direction))
+    return store.pMixer && store.pMixer->SetMute(kOpticalInputEntry, true);
+  OpticalValue current;
+  // An on-value that could not be read or saved is left in place rather than lost.
+  if (!ReadOpticalValue(store, direction, &current) || !BackupOpticalValue(store, direction, current)) return false;
+  const BYTE* pOff = IsWin9xOutput(store, direction) ? kWin9xOff : kNtOff;
+  return WriteBinary(store.hSettings, OpticalValueName(store, direction), pOff, kSavedLength);
+}
+
+bool RestoreOptical(const OpticalStore& store, OpticalDirection direction, const RestoreOptions& options) {
+  if (!IsSupportedFamily(store.dwFamily)) return true;
+  if (!OpticalValueName(store, direction))
+    return store.pMixer && store.pMixer->SetMute(kOpticalInputEntry, false);
+  BYTE saved[kSavedLength];
+  DWORD cbSaved = 0;
+  // A backup that cannot be read restores as the default, written whole.
+  if (!store.hPatch || QueryFirstBytes(store.hPatch, SavedValueName(direction), saved, sizeof saved, &cbSaved) !=
+                           ERROR_SUCCESS) {
+    memset(saved, 0, sizeof saved);
+    cbSaved = kSavedLength;
+  }
+  if (IsOffByte(store, direction, saved[0]) ||
+      (options.bTextLengthCheck && TextLongerThan(saved, sizeof saved, kSavedLength)))
+    saved[0] = kDefaultOnByte;
+  // Never more than the buffer, and never less than the byte that makes it on.
+  const DWORD cbWrite = options.bReportedLength && cbSaved >= 1 && cbSaved <= kSavedLength ? cbSaved : kSavedLength;
+  return WriteBinary(store.hSettings, OpticalValueName(store, direction), saved, cbWrite);
+}

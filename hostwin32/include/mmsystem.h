@@ -1,0 +1,129 @@
+// hostwin32/include/mmsystem.h: the multimedia mixer declarations the product uses, for native builds.
+#pragma once
+
+#include <windows.h>
+
+typedef UINT MMRESULT;
+typedef UINT MMVERSION;
+DECLARE_HANDLE(HMIXER);
+DECLARE_HANDLE(HMIXEROBJ);
+typedef HMIXER* LPHMIXER;
+
+#define MMSYSERR_NOERROR 0
+#define MMSYSERR_ERROR 1
+#define MMSYSERR_BADDEVICEID 2
+#define MMSYSERR_INVALHANDLE 5
+#define MMSYSERR_NODRIVER 6
+#define MMSYSERR_NOMEM 7
+#define MMSYSERR_INVALFLAG 10
+#define MMSYSERR_INVALPARAM 11
+#define MIXERR_INVALLINE 1024
+#define MIXERR_INVALCONTROL 1025
+
+#define MAXPNAMELEN 32
+#define MIXER_SHORT_NAME_CHARS 16
+#define MIXER_LONG_NAME_CHARS 64
+
+#define CALLBACK_NULL 0x00000000
+#define CALLBACK_WINDOW 0x00010000
+
+#define MIXER_OBJECTF_HANDLE 0x80000000
+#define MIXER_OBJECTF_MIXER 0x00000000
+#define MIXER_OBJECTF_HMIXER (MIXER_OBJECTF_HANDLE | MIXER_OBJECTF_MIXER)
+
+#define MIXER_GETLINECONTROLSF_ALL 0x00000000
+#define MIXER_GETCONTROLDETAILSF_VALUE 0x00000000
+#define MIXER_SETCONTROLDETAILSF_VALUE 0x00000000
+
+#define MIXERCONTROL_CONTROLTYPE_ONOFF 0x20010001
+#define MIXERCONTROL_CONTROLTYPE_MUTE 0x20010002
+#define MIXERCONTROL_CONTROLTYPE_LOUDNESS 0x20010004
+#define MIXERCONTROL_CONTROLTYPE_VOLUME 0x50030001
+#define MIXERCONTROL_CONTROLTYPE_MUX 0x70010001
+#define MIXERCONTROL_CONTROLTYPE_MIXER 0x71010001
+
+#define MIXERCONTROL_CONTROLF_UNIFORM 0x00000001
+#define MIXERCONTROL_CONTROLF_MULTIPLE 0x00000002
+
+typedef struct tagMIXERCAPSA {
+  WORD wMid;
+  WORD wPid;
+  MMVERSION vDriverVersion;
+  CHAR szPname[MAXPNAMELEN];
+  DWORD fdwSupport;
+  DWORD cDestinations;
+} MIXERCAPSA, *LPMIXERCAPSA;
+
+typedef struct tagMIXERCONTROLA {
+  DWORD cbStruct;
+  DWORD dwControlID;
+  DWORD dwControlType;
+  DWORD fdwControl;
+  DWORD cMultipleItems;
+  CHAR szShortName[MIXER_SHORT_NAME_CHARS];
+  CHAR szName[MIXER_LONG_NAME_CHARS];
+  union {
+    struct {
+      LONG lMinimum;
+      LONG lMaximum;
+    };
+    struct {
+      DWORD dwMinimum;
+      DWORD dwMaximum;
+    };
+    DWORD dwReserved[6];
+  } Bounds;
+  union {
+    DWORD cSteps;
+    DWORD cbCustomData;
+    DWORD dwReserved[6];
+  } Metrics;
+} MIXERCONTROLA, *LPMIXERCONTROLA;
+
+typedef struct tagMIXERLINECONTROLSA {
+  DWORD cbStruct;
+  DWORD dwLineID;
+  union {
+    DWORD dwControlID;
+    DWORD dwControlType;
+  };
+  DWORD cControls;
+  DWORD cbmxctrl;
+  LPMIXERCONTROLA pamxctrl;
+} MIXERLINECONTROLSA, *LPMIXERLINECONTROLSA;
+
+typedef struct tMIXERCONTROLDETAILS {
+  DWORD cbStruct;
+  DWORD dwControlID;
+  DWORD cChannels;
+  union {
+    HWND hwndOwner;
+    DWORD cMultipleItems;
+  };
+  DWORD cbDetails;
+  LPVOID paDetails;
+} MIXERCONTROLDETAILS, *LPMIXERCONTROLDETAILS;
+
+typedef struct tMIXERCONTROLDETAILS_UNSIGNED {
+  DWORD dwValue;
+} MIXERCONTROLDETAILS_UNSIGNED;
+
+typedef struct tMIXERCONTROLDETAILS_BOOLEAN {
+  LONG fValue;
+} MIXERCONTROLDETAILS_BOOLEAN;
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+UINT WINAPI mixerGetNumDevs(void);
+MMRESULT WINAPI mixerGetDevCapsA(UINT_PTR uMxId, LPMIXERCAPSA pmxcaps, UINT cbmxcaps);
+MMRESULT WINAPI mixerOpen(LPHMIXER phmx, UINT uMxId, DWORD_PTR dwCallback, DWORD_PTR dwInstance, DWORD fdwOpen);
+MMRESULT WINAPI mixerClose(HMIXER hmx);
+MMRESULT WINAPI mixerGetLineControlsA(HMIXEROBJ hmxobj, LPMIXERLINECONTROLSA pmxlc, DWORD fdwControls);
+MMRESULT WINAPI mixerGetControlDetailsA(HMIXEROBJ hmxobj, LPMIXERCONTROLDETAILS pmxcd, DWORD fdwDetails);
+MMRESULT WINAPI mixerSetControlDetails(HMIXEROBJ hmxobj, LPMIXERCONTROLDETAILS pmxcd, DWORD fdwDetails);
+
+#ifdef __cplusplus
+}
+#endif

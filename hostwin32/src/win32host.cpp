@@ -1,0 +1,309 @@
+// hostwin32/src/win32host.cpp: the registry, version and mixer calls in memory, logged and faultable.
+#include <hostwin32/testhost.h>
+
+#include <ctype.h>
+#include <string.h>
+
+#include <map>
+#include <sstream>
+
+namespace hostwin32 {
+namespace {
+
+struct Key {
+  std::map<std::string, RegValue> values;  // by lower-case name
+};
+
+struct Fault {
+  std::string function;
+  int remaining;
+  long error;
+};
+
+struct State {
+  DWORD dwPlatformId = VER_PLATFORM_WIN32_NT;
+  std::map<std::string, Key> keys;            // by lower-case path, HKLM-relative
+  std::map<UINT_PTR, std::string> handles;    // open key handle -> path
+  UINT_PTR nextHandle = 0x1000;
+  mixermodel::Mixer mixer;
+  std::vector<Call> calls;
+  std::vector<Fault> faults;
+};
+
+State& S() {
+  static State s;
+  return s;
+}
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+std::string Join(const std::string& base, const char* sub) {
+  std::string path = base;
+  if (sub && *sub) path += (path.empty() ? "" : "\\") + std::string(sub);
+  return Lower(path);
+}
+
+// The path a key handle stands for; false for an unknown handle.
+bool PathOf(HKEY hKey, std::string* path) {
+  if (hKey == HKEY_LOCAL_MACHINE) {
+    path->clear();
+    return true;
+  }
+  auto it = S().handles.find(reinterpret_cast<UINT_PTR>(hKey));
+  if (it == S().handles.end()) return false;
+  *path = it->second;
+  return true;
+}
+
+HKEY NewHandle(const std::string& path) {
+  const UINT_PTR h = S().nextHandle++;
+  S().handles[h] = path;
+  return reinterpret_cast<HKEY>(h);
+}
+
+// Counts the call against planned faults; true and the error when this call is to fail.
+bool Injected(const char* function, long* error) {
+  for (auto it = S().faults.begin(); it != S().faults.end(); ++it)
+    if (it->function == function && --it->remaining == 0) {
+      *error = it->error;
+      S().faults.erase(it);
+      return true;
+    }
+  return false;
+}
+
+template <typename T>
+T Log(const char* function, const std::ostringstream& args, T result) {
+  S().calls.push_back({function, args.str(), static_cast<long>(result)});
+  return result;
+}
+
+std::string Str(const char* s) { return s ? std::string("\"") + s + "\"" : "null"; }
+
+std::string Hex(const void* p) {
+  std::ostringstream o;
+  o << std::hex << "0x" << reinterpret_cast<UINT_PTR>(p);
+  return o.str();
+}
+
+}  // namespace
+
+void Reset() { S() = State(); }
+
+void SetPlatformId(DWORD dwPlatformId) { S().dwPlatformId = dwPlatformId; }
+
+void CreateKey(const std::string& path) {
+  std::string lower = Lower(path);
+  for (size_t pos = 0; (pos = lower.find('\\', pos)) != std::string::npos; ++pos) S().keys[lower.substr(0, pos)];
+  S().keys[lower];
+}
+
+bool KeyExists(const std::string& path) { return S().keys.count(Lower(path)) != 0; }
+
+void DeleteKey(const std::string& path) {
+  const std::string lower = Lower(path);
+  for (auto it = S().keys.begin(); it != S().keys.end();) {
+    const bool under = it->first == lower || it->first.compare(0, lower.size() + 1, lower + "\\") == 0;
+    it = under ? S().keys.erase(it) : std::next(it);
+  }
+}
+
+void SetValue(const std::string& path, const std::string& name, DWORD dwType, const std::vector<BYTE>& data) {
+  CreateKey(path);
+  S().keys[Lower(path)].values[Lower(name)] = {dwType, data};
+}
+
+bool GetValue(const std::string& path, const std::string& name, RegValue* pValue) {
+  auto key = S().keys.find(Lower(path));
+  if (key == S().keys.end()) return false;
+  auto value = key->second.values.find(Lower(name));
+  if (value == key->second.values.end()) return false;
+  *pValue = value->second;
+  return true;
+}
+
+size_t OpenKeyCount() { return S().handles.size(); }
+
+mixermodel::Mixer& Mixer() { return S().mixer; }
+
+const std::vector<Call>& Calls() { return S().calls; }
+
+size_t CountCalls(const std::string& function) {
+  size_t n = 0;
+  for (const Call& c : S().calls) n += c.function == function;
+  return n;
+}
+
+void ClearCalls() { S().calls.clear(); }
+
+void FailCall(const std::string& function, int nth, long error) { S().faults.push_back({function, nth, error}); }
+
+}  // namespace hostwin32
+
+using namespace hostwin32;
+
+extern "C" {
+
+BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA lpVersionInformation) {
+  std::ostringstream args;
+  args << Hex(lpVersionInformation);
+  long error;
+  if (Injected("GetVersionExA", &error)) return Log("GetVersionExA", args, FALSE);
+  if (!lpVersionInformation || lpVersionInformation->dwOSVersionInfoSize != sizeof(OSVERSIONINFOA))
+    return Log("GetVersionExA", args, FALSE);
+  args << ", size " << lpVersionInformation->dwOSVersionInfoSize;
+  lpVersionInformation->dwPlatformId = S().dwPlatformId;
+  lpVersionInformation->dwMajorVersion = S().dwPlatformId == VER_PLATFORM_WIN32_NT ? 5 : 4;
+  return Log("GetVersionExA", args, TRUE);
+}
+
+LONG WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired, PHKEY phkResult) {
+  std::ostringstream args;
+  args << Hex(hKey) << ", " << Str(lpSubKey) << ", " << ulOptions << ", 0x" << std::hex << samDesired;
+  long error;
+  if (phkResult) *phkResult = nullptr;
+  if (Injected("RegOpenKeyExA", &error)) return Log("RegOpenKeyExA", args, static_cast<LONG>(error));
+  std::string base;
+  if (!PathOf(hKey, &base)) return Log("RegOpenKeyExA", args, ERROR_INVALID_HANDLE);
+  if (!phkResult) return Log("RegOpenKeyExA", args, ERROR_INVALID_PARAMETER);
+  const std::string path = Join(base, lpSubKey);
+  if (!S().keys.count(path)) return Log("RegOpenKeyExA", args, ERROR_FILE_NOT_FOUND);
+  *phkResult = NewHandle(path);
+  return Log("RegOpenKeyExA", args, ERROR_SUCCESS);
+}
+
+LONG WINAPI RegCreateKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult) {
+  std::ostringstream args;
+  args << Hex(hKey) << ", " << Str(lpSubKey);
+  long error;
+  if (phkResult) *phkResult = nullptr;
+  if (Injected("RegCreateKeyA", &error)) return Log("RegCreateKeyA", args, static_cast<LONG>(error));
+  std::string base;
+  if (!PathOf(hKey, &base)) return Log("RegCreateKeyA", args, ERROR_INVALID_HANDLE);
+  if (!phkResult) return Log("RegCreateKeyA", args, ERROR_INVALID_PARAMETER);
+  const std::string path = Join(base, lpSubKey);
+  CreateKey(path);
+  *phkResult = NewHandle(path);
+  return Log("RegCreateKeyA", args, ERROR_SUCCESS);
+}
+
+LONG WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData,
+                             LPDWORD lpcbData) {
+  std::ostringstream args;
+  args << Hex(hKey) << ", " << Str(lpValueName) << ", capacity " << (lpcbData ? static_cast<long>(*lpcbData) : -1);
+  long error;
+  if (Injected("RegQueryValueExA", &error)) return Log("RegQueryValueExA", args, static_cast<LONG>(error));
+  std::string path;
+  if (!PathOf(hKey, &path) || hKey == HKEY_LOCAL_MACHINE) return Log("RegQueryValueExA", args, ERROR_INVALID_HANDLE);
+  if (lpReserved || (lpData && !lpcbData)) return Log("RegQueryValueExA", args, ERROR_INVALID_PARAMETER);
+  RegValue value;
+  if (!GetValue(path, lpValueName ? lpValueName : "", &value)) return Log("RegQueryValueExA", args, ERROR_FILE_NOT_FOUND);
+  if (lpType) *lpType = value.dwType;
+  const DWORD size = static_cast<DWORD>(value.data.size());
+  if (!lpcbData) return Log("RegQueryValueExA", args, ERROR_SUCCESS);
+  const DWORD capacity = *lpcbData;
+  *lpcbData = size;
+  if (!lpData) return Log("RegQueryValueExA", args, ERROR_SUCCESS);
+  // Too small a buffer gets nothing: a caller must not read it as the value.
+  if (capacity < size) return Log("RegQueryValueExA", args, ERROR_MORE_DATA);
+  if (size) memcpy(lpData, value.data.data(), size);
+  return Log("RegQueryValueExA", args, ERROR_SUCCESS);
+}
+
+LONG WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD dwType, const BYTE* lpData,
+                           DWORD cbData) {
+  std::ostringstream args;
+  args << Hex(hKey) << ", " << Str(lpValueName) << ", " << Reserved << ", type " << dwType << ", length " << cbData;
+  long error;
+  if (Injected("RegSetValueExA", &error)) return Log("RegSetValueExA", args, static_cast<LONG>(error));
+  std::string path;
+  if (!PathOf(hKey, &path) || hKey == HKEY_LOCAL_MACHINE) return Log("RegSetValueExA", args, ERROR_INVALID_HANDLE);
+  if (cbData && !lpData) return Log("RegSetValueExA", args, ERROR_INVALID_PARAMETER);
+  if (!S().keys.count(path)) return Log("RegSetValueExA", args, ERROR_FILE_NOT_FOUND);  // deleted under the handle
+  S().keys[path].values[Lower(lpValueName ? lpValueName : "")] = {dwType, std::vector<BYTE>(lpData, lpData + cbData)};
+  return Log("RegSetValueExA", args, ERROR_SUCCESS);
+}
+
+LONG WINAPI RegCloseKey(HKEY hKey) {
+  std::ostringstream args;
+  args << Hex(hKey);
+  long error;
+  if (Injected("RegCloseKey", &error)) return Log("RegCloseKey", args, static_cast<LONG>(error));
+  if (!S().handles.erase(reinterpret_cast<UINT_PTR>(hKey))) return Log("RegCloseKey", args, ERROR_INVALID_HANDLE);
+  return Log("RegCloseKey", args, ERROR_SUCCESS);
+}
+
+UINT WINAPI mixerGetNumDevs(void) {
+  std::ostringstream args;
+  long error;
+  if (Injected("mixerGetNumDevs", &error)) return Log("mixerGetNumDevs", args, 0u);
+  return Log("mixerGetNumDevs", args, S().mixer.GetNumDevs());
+}
+
+MMRESULT WINAPI mixerGetDevCapsA(UINT_PTR uMxId, LPMIXERCAPSA pmxcaps, UINT cbmxcaps) {
+  std::ostringstream args;
+  args << uMxId << ", size " << cbmxcaps;
+  long error;
+  if (Injected("mixerGetDevCapsA", &error)) return Log("mixerGetDevCapsA", args, static_cast<MMRESULT>(error));
+  return Log("mixerGetDevCapsA", args, S().mixer.GetDevCaps(uMxId, pmxcaps, cbmxcaps));
+}
+
+MMRESULT WINAPI mixerOpen(LPHMIXER phmx, UINT uMxId, DWORD_PTR dwCallback, DWORD_PTR dwInstance, DWORD fdwOpen) {
+  std::ostringstream args;
+  args << uMxId << ", " << dwCallback << ", " << dwInstance << ", 0x" << std::hex << fdwOpen;
+  long error;
+  if (Injected("mixerOpen", &error)) return Log("mixerOpen", args, static_cast<MMRESULT>(error));
+  return Log("mixerOpen", args, S().mixer.Open(phmx, uMxId, fdwOpen));
+}
+
+MMRESULT WINAPI mixerClose(HMIXER hmx) {
+  std::ostringstream args;
+  args << Hex(hmx);
+  long error;
+  if (Injected("mixerClose", &error)) return Log("mixerClose", args, static_cast<MMRESULT>(error));
+  return Log("mixerClose", args, S().mixer.Close(hmx));
+}
+
+MMRESULT WINAPI mixerGetLineControlsA(HMIXEROBJ hmxobj, LPMIXERLINECONTROLSA pmxlc, DWORD fdwControls) {
+  std::ostringstream args;
+  args << Hex(hmxobj) << std::hex << ", line 0x" << (pmxlc ? pmxlc->dwLineID : 0) << std::dec << ", controls "
+       << (pmxlc ? pmxlc->cControls : 0) << ", flags " << fdwControls;
+  long error;
+  if (Injected("mixerGetLineControlsA", &error)) return Log("mixerGetLineControlsA", args, static_cast<MMRESULT>(error));
+  return Log("mixerGetLineControlsA", args, S().mixer.GetLineControls(hmxobj, pmxlc, fdwControls));
+}
+
+static std::string DetailArgs(HMIXEROBJ hmxobj, const MIXERCONTROLDETAILS* p, DWORD fdw) {
+  std::ostringstream o;
+  o << Hex(hmxobj);
+  if (p)
+    o << ", control " << p->dwControlID << ", channels " << p->cChannels << ", items " << p->cMultipleItems
+      << ", cb " << p->cbDetails;
+  o << ", flags " << fdw;
+  return o.str();
+}
+
+MMRESULT WINAPI mixerGetControlDetailsA(HMIXEROBJ hmxobj, LPMIXERCONTROLDETAILS pmxcd, DWORD fdwDetails) {
+  std::ostringstream args;
+  args << DetailArgs(hmxobj, pmxcd, fdwDetails);
+  long error;
+  if (Injected("mixerGetControlDetailsA", &error))
+    return Log("mixerGetControlDetailsA", args, static_cast<MMRESULT>(error));
+  return Log("mixerGetControlDetailsA", args, S().mixer.GetControlDetails(hmxobj, pmxcd, fdwDetails));
+}
+
+MMRESULT WINAPI mixerSetControlDetails(HMIXEROBJ hmxobj, LPMIXERCONTROLDETAILS pmxcd, DWORD fdwDetails) {
+  std::ostringstream args;
+  args << DetailArgs(hmxobj, pmxcd, fdwDetails);
+  if (pmxcd && pmxcd->paDetails && pmxcd->cbDetails == sizeof(DWORD))
+    args << ", value " << *static_cast<const DWORD*>(pmxcd->paDetails);
+  long error;
+  if (Injected("mixerSetControlDetails", &error))
+    return Log("mixerSetControlDetails", args, static_cast<MMRESULT>(error));
+  return Log("mixerSetControlDetails", args, S().mixer.SetControlDetails(hmxobj, pmxcd, fdwDetails));
+}
+
+}  // extern "C"
