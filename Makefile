@@ -19,5 +19,10 @@ build: build-win32 build-host
 test: build
 	ctest --preset host
 
+# The suite on a simulated card under Wine, then a screenshot of Beamset.
+demo: build-win32
+	scripts/demo
+	@if [ -x scripts/screenshot ]; then scripts/screenshot docs/beamset.png; fi
+
 clean:
 	rm -rf build

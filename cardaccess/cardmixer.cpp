@@ -65,11 +65,12 @@ CCardMixer::CCardMixer()
 }
 
 CCardMixer::~CCardMixer() {
-  if (m_hMixer) mixerClose(m_hMixer);
+  if (m_hMixer) m_winmm.pfnClose(m_hMixer);
 }
 
 bool CCardMixer::Open(HWND hNotifyWnd) {
-  const UINT nDevices = mixerGetNumDevs();
+  if (!m_winmm.Load()) return false;
+  const UINT nDevices = m_winmm.pfnGetNumDevs();
   if (nDevices == 0) return false;
 
   const char* pszName = IsKnownModel(m_nBoardModel) ? kDeviceNames[m_nBoardModel] : nullptr;
@@ -79,7 +80,7 @@ bool CCardMixer::Open(HWND hNotifyWnd) {
   for (UINT id = 0; id < nDevices; ++id) {
     MIXERCAPSA caps;
     memset(&caps, 0, sizeof caps);
-    if (mixerGetDevCapsA(id, &caps, sizeof caps) != MMSYSERR_NOERROR || !pszName) continue;
+    if (m_winmm.pfnGetDevCaps(id, &caps, sizeof caps) != MMSYSERR_NOERROR || !pszName) continue;
     // Whole, case-sensitive name; the driver's name field need not be terminated.
     if (strnlen(caps.szPname, MAXPNAMELEN) == cchName && memcmp(caps.szPname, pszName, cchName) == 0) {
       uDevice = id;  // the highest matching ID wins
@@ -90,8 +91,8 @@ bool CCardMixer::Open(HWND hNotifyWnd) {
 
   HMIXER hMixer = nullptr;
   const DWORD_PTR dwCallback = reinterpret_cast<DWORD_PTR>(hNotifyWnd);
-  if (mixerOpen(&hMixer, uDevice, dwCallback, 0, hNotifyWnd ? CALLBACK_WINDOW : 0) != MMSYSERR_NOERROR) return false;
-  if (m_hMixer) mixerClose(m_hMixer);
+  if (m_winmm.pfnOpen(&hMixer, uDevice, dwCallback, 0, hNotifyWnd ? CALLBACK_WINDOW : 0) != MMSYSERR_NOERROR) return false;
+  if (m_hMixer) m_winmm.pfnClose(m_hMixer);
   m_hMixer = hMixer;
 
   m_details.cbStruct = sizeof m_details;
@@ -118,7 +119,7 @@ void CCardMixer::MapLineControls(MixerLineEntry& entry, bool bSelectLine) {
   query.cbmxctrl = sizeof controls[0];
   query.pamxctrl = controls;
   // A line we cannot list keeps no control IDs rather than another line's.
-  if (mixerGetLineControlsA(reinterpret_cast<HMIXEROBJ>(m_hMixer), &query, MIXER_GETLINECONTROLSF_ALL) !=
+  if (m_winmm.pfnGetLineControls(reinterpret_cast<HMIXEROBJ>(m_hMixer), &query, MIXER_GETLINECONTROLSF_ALL) !=
       MMSYSERR_NOERROR)
     return;
   if (bSelectLine) {
@@ -149,7 +150,7 @@ bool CCardMixer::ReadControl(DWORD dwControlID, int nChannels, DWORD nItems, DWO
   m_details.cMultipleItems = nItems;
   m_details.cbDetails = sizeof(DWORD);
   m_details.paDetails = pValues;
-  return mixerGetControlDetailsA(reinterpret_cast<HMIXEROBJ>(m_hMixer), &m_details, MIXER_GETCONTROLDETAILSF_VALUE) ==
+  return m_winmm.pfnGetControlDetails(reinterpret_cast<HMIXEROBJ>(m_hMixer), &m_details, MIXER_GETCONTROLDETAILSF_VALUE) ==
          MMSYSERR_NOERROR;
 }
 
@@ -161,7 +162,7 @@ bool CCardMixer::WriteControl(DWORD dwControlID, LONG fValue) {
   m_details.cMultipleItems = 0;
   m_details.cbDetails = sizeof value;
   m_details.paDetails = &value;
-  return mixerSetControlDetails(reinterpret_cast<HMIXEROBJ>(m_hMixer), &m_details, MIXER_SETCONTROLDETAILSF_VALUE) ==
+  return m_winmm.pfnSetControlDetails(reinterpret_cast<HMIXEROBJ>(m_hMixer), &m_details, MIXER_SETCONTROLDETAILSF_VALUE) ==
          MMSYSERR_NOERROR;
 }
 

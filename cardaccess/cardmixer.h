@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "mixerlibrary.h"
+
 // Selects the mixer device name and line-map column.
 enum BoardModel { BoardModelHall7Pro = 1, BoardModelArpeggioDeluxe = 2 };
 
@@ -55,6 +57,7 @@ class CCardMixer {
   bool WriteControl(DWORD dwControlID, LONG fValue);
   void MapLineControls(MixerLineEntry& entry, bool bSelectLine);
 
+  CMixerLibrary m_winmm;
   HMIXER m_hMixer;
   MIXERCONTROLDETAILS m_details;
   MixerLineEntry m_lines[kMixerLineCount];

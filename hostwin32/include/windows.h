@@ -40,6 +40,8 @@ DECLARE_HANDLE(HKEY);
 DECLARE_HANDLE(HWND);
 DECLARE_HANDLE(HINSTANCE);
 typedef HKEY* PHKEY;
+DECLARE_HANDLE(HMODULE);
+typedef LONG_PTR (WINAPI* FARPROC)(void);
 
 #ifndef TRUE
 #define TRUE 1
@@ -89,6 +91,10 @@ extern "C" {
 #endif
 
 BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA lpVersionInformation);
+
+HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName);
+FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
+BOOL WINAPI FreeLibrary(HMODULE hLibModule);
 
 LONG WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired, PHKEY phkResult);
 LONG WINAPI RegCreateKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult);

@@ -28,6 +28,7 @@ struct State {
   mixermodel::Mixer mixer;
   std::vector<Call> calls;
   std::vector<Fault> faults;
+  int nWinmmRefs = 0;
 };
 
 State& S() {
@@ -75,10 +76,21 @@ bool Injected(const char* function, long* error) {
   return false;
 }
 
+long AsLong(long v) { return v; }
+template <typename T>
+long AsLong(T* p) { return static_cast<long>(reinterpret_cast<intptr_t>(p)); }
+template <typename R, typename... A>
+long AsLong(R (*p)(A...)) { return p != nullptr; }
+
 template <typename T>
 T Log(const char* function, const std::ostringstream& args, T result) {
-  S().calls.push_back({function, args.str(), static_cast<long>(result)});
+  S().calls.push_back({function, args.str(), AsLong(result)});
   return result;
+}
+
+template <typename Fn>
+FARPROC Proc(Fn* pfn) {
+  return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)(void)>(pfn));
 }
 
 std::string Str(const char* s) { return s ? std::string("\"") + s + "\"" : "null"; }
@@ -88,6 +100,8 @@ std::string Hex(const void* p) {
   o << std::hex << "0x" << reinterpret_cast<UINT_PTR>(p);
   return o.str();
 }
+
+const HMODULE kWinmmModule = reinterpret_cast<HMODULE>(0x70000000);
 
 }  // namespace
 
@@ -127,6 +141,8 @@ bool GetValue(const std::string& path, const std::string& name, RegValue* pValue
 
 size_t OpenKeyCount() { return S().handles.size(); }
 
+int LoadedLibraryCount() { return S().nWinmmRefs; }
+
 mixermodel::Mixer& Mixer() { return S().mixer; }
 
 const std::vector<Call>& Calls() { return S().calls; }
@@ -158,6 +174,47 @@ BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA lpVersionInformation) {
   lpVersionInformation->dwPlatformId = S().dwPlatformId;
   lpVersionInformation->dwMajorVersion = S().dwPlatformId == VER_PLATFORM_WIN32_NT ? 5 : 4;
   return Log("GetVersionExA", args, TRUE);
+}
+
+HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
+  std::ostringstream args;
+  args << Str(lpLibFileName);
+  long error;
+  if (Injected("LoadLibraryA", &error) || !lpLibFileName || Lower(lpLibFileName) != "winmm.dll")
+    return Log("LoadLibraryA", args, static_cast<HMODULE>(nullptr));
+  ++S().nWinmmRefs;
+  return Log("LoadLibraryA", args, kWinmmModule);
+}
+
+FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
+  static const struct {
+    const char* name;
+    FARPROC proc;
+  } kExports[] = {
+      {"mixerGetNumDevs", Proc(&mixerGetNumDevs)},
+      {"mixerGetDevCapsA", Proc(&mixerGetDevCapsA)},
+      {"mixerOpen", Proc(&mixerOpen)},
+      {"mixerClose", Proc(&mixerClose)},
+      {"mixerGetLineControlsA", Proc(&mixerGetLineControlsA)},
+      {"mixerGetControlDetailsA", Proc(&mixerGetControlDetailsA)},
+      {"mixerSetControlDetails", Proc(&mixerSetControlDetails)},
+  };
+  std::ostringstream args;
+  args << Hex(hModule) << ", " << Str(lpProcName);
+  long error;
+  if (Injected("GetProcAddress", &error) || hModule != kWinmmModule || S().nWinmmRefs <= 0 || !lpProcName)
+    return Log("GetProcAddress", args, static_cast<FARPROC>(nullptr));
+  for (const auto& e : kExports)
+    if (strcmp(e.name, lpProcName) == 0) return Log("GetProcAddress", args, e.proc);
+  return Log("GetProcAddress", args, static_cast<FARPROC>(nullptr));
+}
+
+BOOL WINAPI FreeLibrary(HMODULE hLibModule) {
+  std::ostringstream args;
+  args << Hex(hLibModule);
+  if (hLibModule != kWinmmModule || S().nWinmmRefs <= 0) return Log("FreeLibrary", args, FALSE);
+  --S().nWinmmRefs;
+  return Log("FreeLibrary", args, TRUE);
 }
 
 LONG WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired, PHKEY phkResult) {

@@ -1,0 +1,47 @@
+// tools/optbackup/backuppass.cpp: reads both directions' state and records it as one-character texts.
+#include "backuppass.h"
+
+#include <windows.h>
+
+#include "cardmixer.h"
+#include "opticalregistry.h"
+#include "opticalstore.h"
+#include "toolexit.h"
+
+namespace {
+
+// One character, stored without a terminator: readers have always seen exactly one byte.
+bool RecordState(HKEY hPatch, const char* pszName, bool bOn) {
+  const BYTE ch = bOn ? '1' : '0';
+  return hPatch && RegSetValueExA(hPatch, pszName, 0, REG_SZ, &ch, 1) == ERROR_SUCCESS;
+}
+
+bool RecordBoth(const OpticalStore& store) {
+  bool bDone = RecordState(store.hPatch, kValueStateInput, QueryOpticalState(store, OpticalInput));
+  bDone &= RecordState(store.hPatch, kValueStateOutput, QueryOpticalState(store, OpticalOutput));
+  return bDone;
+}
+
+}  // namespace
+
+int RunOptBackup() {
+  OpticalStore store = {GetPlatformFamily(), &kOptBackupVariant, nullptr, nullptr, nullptr};
+  // Created before the family is looked at, so it exists on every family.
+  bool bDone = RegCreateKeyA(HKEY_LOCAL_MACHINE, store.pVariant->pszPatchKey, &store.hPatch) == ERROR_SUCCESS;
+
+  if (store.dwFamily == VER_PLATFORM_WIN32_NT) {
+    bDone &= RegOpenKeyExA(HKEY_LOCAL_MACHINE, kDriverServiceKey, 0, KEY_ALL_ACCESS, &store.hSettings) == ERROR_SUCCESS;
+    bDone &= RecordBoth(store);
+  } else if (store.dwFamily == VER_PLATFORM_WIN32_WINDOWS) {
+    bDone &= RegOpenKeyExA(HKEY_LOCAL_MACHINE, kControlPanelKey, 0, KEY_ALL_ACCESS, &store.hSettings) == ERROR_SUCCESS;
+    CCardMixer mixer;
+    // A card that is not found records its input as off, and the run reports it.
+    bDone &= mixer.Open(nullptr);
+    mixer.Refresh(0);
+    store.pMixer = &mixer;
+    bDone &= RecordBoth(store);
+  }
+  if (store.hSettings) RegCloseKey(store.hSettings);
+  if (store.hPatch) RegCloseKey(store.hPatch);
+  return bDone ? kExitDone : kExitFailed;
+}

@@ -1,0 +1,5 @@
+// tools/optbackup/backuppass.h: optbackup's one pass: record whether each optical direction is on.
+#pragma once
+
+// Writes "1" or "0" as BkupInput and BkupOutput in the patch key; returns the exit code.
+int RunOptBackup();

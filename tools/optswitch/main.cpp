@@ -1,0 +1,6 @@
+// tools/optswitch/main.cpp: entry point; the command line comes from the system, not the runtime's copy.
+#include <windows.h>
+
+#include "switchpass.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunOptSwitch(GetCommandLineA()); }

@@ -1,0 +1,75 @@
+// tools/optswitch/switchpass.cpp: one pass over both optical directions, input first.
+#include "switchpass.h"
+
+#include <windows.h>
+
+#include "cardmixer.h"
+#include "opticalregistry.h"
+#include "opticalstore.h"
+#include "toolexit.h"
+
+namespace {
+
+bool IsBlank(unsigned char ch) { return ch >= 1 && ch <= 32; }
+
+// Saves the direction's on-value, then switches it off or back to its saved value.
+bool SwitchDirection(const OpticalStore& store, OpticalDirection direction, bool bDisable) {
+  if (bDisable) return DisableOptical(store, direction);
+  const RestoreOptions& options = store.pVariant->RestoreFor(store.dwFamily, direction);
+  if (!OpticalValueName(store, direction)) return RestoreOptical(store, direction, options);
+  OpticalValue current;
+  // An on-value that could not be saved is already on: leave it rather than overwrite it.
+  if (!ReadOpticalValue(store, direction, &current) || !BackupOpticalValue(store, direction, current)) return false;
+  return RestoreOptical(store, direction, options);
+}
+
+void CloseIfOpen(HKEY hKey) {
+  if (hKey) RegCloseKey(hKey);
+}
+
+}  // namespace
+
+const char* ArgumentString(const char* pszCommandLine) {
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(pszCommandLine);
+  if (*p == '"') {
+    ++p;
+    while (*p && *p != '"') ++p;
+    if (*p == '"') ++p;
+  } else {
+    while (*p > 32) ++p;
+  }
+  while (IsBlank(*p)) ++p;
+  return reinterpret_cast<const char*>(p);
+}
+
+SwitchRequest ParseSwitchRequest(const char* pszArguments) {
+  const char ch = pszArguments[0];
+  return SwitchRequest{ch == 'B' || ch == 'I', ch == 'B' || ch == 'O'};
+}
+
+int RunOptSwitch(const char* pszCommandLine) {
+  const SwitchRequest request = ParseSwitchRequest(ArgumentString(pszCommandLine));
+  OpticalStore store = {GetPlatformFamily(), &kOptSwitchVariant, nullptr, nullptr, nullptr};
+  bool bDone = true;
+
+  if (store.dwFamily == VER_PLATFORM_WIN32_NT) {
+    bDone &= RegOpenKeyExA(HKEY_LOCAL_MACHINE, kDriverServiceKey, 0, KEY_ALL_ACCESS, &store.hSettings) == ERROR_SUCCESS;
+    bDone &= RegCreateKeyA(HKEY_LOCAL_MACHINE, kPatchKey, &store.hPatch) == ERROR_SUCCESS;
+    bDone &= SwitchDirection(store, OpticalInput, request.bDisableInput);
+    bDone &= SwitchDirection(store, OpticalOutput, request.bDisableOutput);
+    CloseIfOpen(store.hPatch);
+    CloseIfOpen(store.hSettings);
+  } else if (store.dwFamily == VER_PLATFORM_WIN32_WINDOWS) {
+    bDone &= RegOpenKeyExA(HKEY_LOCAL_MACHINE, kControlPanelKey, 0, KEY_ALL_ACCESS, &store.hSettings) == ERROR_SUCCESS;
+    CCardMixer mixer;
+    mixer.Open(nullptr);
+    mixer.Refresh(0);
+    store.pMixer = &mixer;
+    bDone &= SwitchDirection(store, OpticalInput, request.bDisableInput);
+    bDone &= RegCreateKeyA(HKEY_LOCAL_MACHINE, kPatchKey, &store.hPatch) == ERROR_SUCCESS;
+    bDone &= SwitchDirection(store, OpticalOutput, request.bDisableOutput);
+    CloseIfOpen(store.hPatch);
+    CloseIfOpen(store.hSettings);
+  }
+  return bDone ? kExitDone : kExitFailed;
+}
