@@ -41,7 +41,10 @@ class CCardMixer {
   CCardMixer();
   virtual ~CCardMixer();
 
+  // False when the card is missing or could not be opened; also when some line's controls
+  // could not be listed, though the lines that could be stay usable.
   bool Open(HWND hNotifyWnd);
+  // False when a notification read is skipped, and when the snapshot could not be read whole.
   bool Refresh(int bFromNotify);
   bool GetMute(int nEntry);
   // True when the mixer took the new state; the cached state changes either way.
@@ -53,9 +56,9 @@ class CCardMixer {
   CCardMixer(const CCardMixer&) = delete;
   CCardMixer& operator=(const CCardMixer&) = delete;
 
-  bool ReadControl(DWORD dwControlID, int nChannels, DWORD nItems, DWORD* pValues);
+  bool ReadControl(DWORD dwControlID, int nChannels, DWORD nItems, DWORD* pValues, bool* pbFailed);
   bool WriteControl(DWORD dwControlID, LONG fValue);
-  void MapLineControls(MixerLineEntry& entry, bool bSelectLine);
+  bool MapLineControls(MixerLineEntry& entry, bool bSelectLine);
 
   CMixerLibrary m_winmm;
   HMIXER m_hMixer;

@@ -110,12 +110,23 @@ bool IsOpticalOn(const OpticalStore& store, OpticalDirection direction, const Op
   return !IsOffByte(store, direction, value.ab[0]);
 }
 
-bool QueryOpticalState(const OpticalStore& store, OpticalDirection direction) {
+bool ReadOpticalState(const OpticalStore& store, OpticalDirection direction, bool* pbOn) {
+  *pbOn = false;
   if (!IsSupportedFamily(store.dwFamily)) return false;
-  if (store.dwFamily == VER_PLATFORM_WIN32_WINDOWS && direction == OpticalInput)
-    return store.pMixer && !store.pMixer->GetMute(kOpticalInputEntry);
+  if (!OpticalValueName(store, direction)) {
+    *pbOn = store.pMixer && !store.pMixer->GetMute(kOpticalInputEntry);
+    return store.pMixer != nullptr;
+  }
   OpticalValue value;
-  return ReadOpticalValue(store, direction, &value) && IsOpticalOn(store, direction, value);
+  const bool bRead = ReadOpticalValue(store, direction, &value);
+  *pbOn = bRead && IsOpticalOn(store, direction, value);
+  return bRead;
+}
+
+bool QueryOpticalState(const OpticalStore& store, OpticalDirection direction) {
+  bool bOn;
+  ReadOpticalState(store, direction, &bOn);
+  return bOn;
 }
 
 bool BackupOpticalValue(const OpticalStore& store, OpticalDirection direction, const OpticalValue& current) {
@@ -140,9 +151,11 @@ bool RestoreOptical(const OpticalStore& store, OpticalDirection direction, const
     return store.pMixer && store.pMixer->SetMute(kOpticalInputEntry, false);
   BYTE saved[kSavedLength];
   DWORD cbSaved = 0;
-  // A backup that cannot be read restores as the default, written whole.
-  if (!store.hPatch || QueryFirstBytes(store.hPatch, SavedValueName(direction), saved, sizeof saved, &cbSaved) !=
-                           ERROR_SUCCESS) {
+  const LONG lSaved = store.hPatch ? QueryFirstBytes(store.hPatch, SavedValueName(direction), saved, sizeof saved,
+                                                     &cbSaved)
+                                   : ERROR_INVALID_HANDLE;
+  // A backup that is missing or cannot be read restores as the default, written whole.
+  if (lSaved != ERROR_SUCCESS) {
     memset(saved, 0, sizeof saved);
     cbSaved = kSavedLength;
   }
@@ -151,5 +164,7 @@ bool RestoreOptical(const OpticalStore& store, OpticalDirection direction, const
     saved[0] = kDefaultOnByte;
   // Never more than the buffer, and never less than the byte that makes it on.
   const DWORD cbWrite = options.bReportedLength && cbSaved >= 1 && cbSaved <= kSavedLength ? cbSaved : kSavedLength;
-  return WriteBinary(store.hSettings, OpticalValueName(store, direction), saved, cbWrite);
+  const bool bWritten = WriteBinary(store.hSettings, OpticalValueName(store, direction), saved, cbWrite);
+  // Written, but not the saved value the caller asked for: say so.
+  return bWritten && (lSaved == ERROR_SUCCESS || lSaved == ERROR_FILE_NOT_FOUND);
 }

@@ -54,6 +54,8 @@ bool IsOpticalOn(const OpticalStore& store, OpticalDirection direction, const Op
 
 // True when the direction is on; anything unreadable is off.
 bool QueryOpticalState(const OpticalStore& store, OpticalDirection direction);
+// The same, answering whether the state could be read (a missing value is read, as off).
+bool ReadOpticalState(const OpticalStore& store, OpticalDirection direction, bool* pbOn);
 
 // The operations below answer whether what they had to write was written.
 // Saves the first four bytes of an on-value; an off value leaves the backup as it was.

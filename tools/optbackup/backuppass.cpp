@@ -16,9 +16,14 @@ bool RecordState(HKEY hPatch, const char* pszName, bool bOn) {
   return hPatch && RegSetValueExA(hPatch, pszName, 0, REG_SZ, &ch, 1) == ERROR_SUCCESS;
 }
 
+// What could not be read is recorded as off, and the run reports it.
 bool RecordBoth(const OpticalStore& store) {
-  bool bDone = RecordState(store.hPatch, kValueStateInput, QueryOpticalState(store, OpticalInput));
-  bDone &= RecordState(store.hPatch, kValueStateOutput, QueryOpticalState(store, OpticalOutput));
+  bool bDone = true;
+  bool bOn;
+  bDone &= ReadOpticalState(store, OpticalInput, &bOn);
+  bDone &= RecordState(store.hPatch, kValueStateInput, bOn);
+  bDone &= ReadOpticalState(store, OpticalOutput, &bOn);
+  bDone &= RecordState(store.hPatch, kValueStateOutput, bOn);
   return bDone;
 }
 
@@ -35,9 +40,9 @@ int RunOptBackup() {
   } else if (store.dwFamily == VER_PLATFORM_WIN32_WINDOWS) {
     bDone &= RegOpenKeyExA(HKEY_LOCAL_MACHINE, kControlPanelKey, 0, KEY_ALL_ACCESS, &store.hSettings) == ERROR_SUCCESS;
     CCardMixer mixer;
-    // A card that is not found records its input as off, and the run reports it.
+    // A card that is not found, or not read whole, records its input as off, and the run reports it.
     bDone &= mixer.Open(nullptr);
-    mixer.Refresh(0);
+    bDone &= mixer.Refresh(0);
     store.pMixer = &mixer;
     bDone &= RecordBoth(store);
   }
