@@ -1,0 +1,254 @@
+// tests/e2e/win32/e2eprobe.cpp: seeds and reads the registry and the simulated card for the Wine tests and the demo.
+// Every argument is one operation, run in order:
+//   reset                      delete the driver, control panel, patch and simulated-card keys
+//   key:K                      create key K (drv, cpl, patch)
+//   set:K:NAME:TYPE:HEX        store exactly the given bytes (TYPE bin, sz, dword or a number)
+//   card:NAME|NAME...          the simulated mixer devices in ID order; "card:" for none
+//   mute:N:0|1                 entry 7's mute on mixer device N, through the mixer calls
+//   ver:EXE:VERSION            the Windows version Wine reports to EXE (win98, winxp, win31, ...)
+//   dump                       print every value of the three keys and each mixer's entry-7 mute
+#include <windows.h>
+#include <mmsystem.h>
+#include <fcntl.h>
+#include <io.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#include <hostwin32/mixermodel.h>
+
+#include "opticalregistry.h"
+#include "simconfig.h"
+
+namespace {
+
+struct KeyAlias {
+  const char* pszAlias;
+  const char* pszPath;
+};
+
+const KeyAlias kKeys[] = {{"drv", kDriverServiceKey}, {"cpl", kControlPanelKey}, {"patch", kPatchKey}};
+
+const char* KeyPath(const char* pszAlias) {
+  for (const KeyAlias& key : kKeys)
+    if (strcmp(key.pszAlias, pszAlias) == 0) return key.pszPath;
+  return nullptr;
+}
+
+bool Fail(const char* pszOp, const char* pszWhy) {
+  fprintf(stderr, "e2eprobe: %s: %s\n", pszOp, pszWhy);
+  return false;
+}
+
+const char* TypeName(DWORD dwType) {
+  switch (dwType) {
+    case REG_BINARY: return "bin";
+    case REG_SZ: return "sz";
+    case REG_DWORD: return "dword";
+    case REG_NONE: return "none";
+    case REG_MULTI_SZ: return "multi";
+    default: return nullptr;
+  }
+}
+
+bool ParseType(const char* psz, DWORD* pdwType) {
+  for (DWORD t = 0; t <= REG_QWORD; ++t)
+    if (TypeName(t) && strcmp(TypeName(t), psz) == 0) return *pdwType = t, true;
+  char* pEnd = nullptr;
+  *pdwType = strtoul(psz, &pEnd, 0);
+  return *psz && !*pEnd;
+}
+
+bool ParseHex(const char* psz, BYTE* pData, DWORD cbMax, DWORD* pcb) {
+  DWORD cb = 0;
+  for (; psz[0] && psz[1]; psz += 2) {
+    char sz[3] = {psz[0], psz[1], 0};
+    char* pEnd = nullptr;
+    const unsigned long b = strtoul(sz, &pEnd, 16);
+    if (*pEnd || cb == cbMax) return false;
+    pData[cb++] = static_cast<BYTE>(b);
+  }
+  *pcb = cb;
+  return !*psz;
+}
+
+// Splits "a:b:c" in place into at most nMax fields.
+int Split(char* psz, char** ppFields, int nMax) {
+  int n = 0;
+  ppFields[n++] = psz;
+  for (char* p = psz; *p && n < nMax; ++p)
+    if (*p == ':') *p = 0, ppFields[n++] = p + 1;
+  return n;
+}
+
+void DeleteKey(HKEY hRoot, const char* pszPath) { RegDeleteKeyA(hRoot, pszPath); }
+
+bool SetValue(char** f, int n) {
+  const char* pszPath = n == 5 ? KeyPath(f[1]) : nullptr;
+  BYTE data[256];
+  DWORD dwType = 0, cb = 0;
+  if (!pszPath || !ParseType(f[3], &dwType) || !ParseHex(f[4], data + 0, sizeof data - 1, &cb))
+    return Fail("set", "expected set:drv|cpl|patch:NAME:TYPE:HEX");
+  // A non-zero byte after the data, so NT's look-ahead for a forgotten terminator adds none.
+  data[cb] = 0xEE;
+  HKEY hKey = nullptr;
+  if (RegCreateKeyA(HKEY_LOCAL_MACHINE, pszPath, &hKey) != ERROR_SUCCESS) return Fail("set", "cannot create key");
+  const LONG lResult = RegSetValueExA(hKey, f[2], 0, dwType, data, cb);
+  RegCloseKey(hKey);
+  return lResult == ERROR_SUCCESS || Fail("set", "RegSetValueExA failed");
+}
+
+bool SetCards(const char* pszNames) {
+  char list[1024];
+  const size_t cch = strlen(pszNames);
+  if (cch + 2 > sizeof list) return Fail("card", "names too long");
+  memcpy(list, pszNames, cch + 1);
+  for (char* p = list; *p; ++p)
+    if (*p == '|') *p = 0;
+  list[cch + 1] = 0;  // the list's own terminator; an empty list is two zeros
+  HKEY hKey = nullptr;
+  if (RegCreateKeyA(HKEY_LOCAL_MACHINE, kCardSimKey, &hKey) != ERROR_SUCCESS) return Fail("card", "cannot create key");
+  const LONG lResult =
+      RegSetValueExA(hKey, kCardSimDevices, 0, REG_MULTI_SZ, reinterpret_cast<BYTE*>(list), static_cast<DWORD>(cch + 2));
+  RegCloseKey(hKey);
+  return lResult == ERROR_SUCCESS || Fail("card", "RegSetValueExA failed");
+}
+
+// Finds entry 7's mute control (the optical line's) on an open mixer.
+bool FindOpticalMute(HMIXER hMixer, DWORD* pdwControlID) {
+  MIXERCONTROLA controls[2];
+  MIXERLINECONTROLSA query;
+  memset(&query, 0, sizeof query);
+  query.cbStruct = sizeof query;
+  query.dwLineID = mixermodel::kArpeggioOpticalLine;
+  query.cControls = 2;  // volume and mute
+  query.cbmxctrl = sizeof controls[0];
+  query.pamxctrl = controls;
+  if (mixerGetLineControlsA(reinterpret_cast<HMIXEROBJ>(hMixer), &query,
+                            MIXER_OBJECTF_HMIXER | MIXER_GETLINECONTROLSF_ALL) != MMSYSERR_NOERROR)
+    return false;
+  for (const MIXERCONTROLA& c : controls)
+    if (c.dwControlType == MIXERCONTROL_CONTROLTYPE_MUTE) return *pdwControlID = c.dwControlID, true;
+  return false;
+}
+
+// Reads (pValue null: prints) or writes entry 7's mute of device nDevice.
+bool OpticalMute(UINT nDevice, const LONG* pValue, LONG* pRead) {
+  HMIXER hMixer = nullptr;
+  if (mixerOpen(&hMixer, nDevice, 0, 0, 0) != MMSYSERR_NOERROR) return false;
+  DWORD dwControlID = 0;
+  bool bDone = FindOpticalMute(hMixer, &dwControlID);
+  if (bDone) {
+    MIXERCONTROLDETAILS_BOOLEAN value = {pValue ? *pValue : 0};
+    MIXERCONTROLDETAILS details;
+    memset(&details, 0, sizeof details);
+    details.cbStruct = sizeof details;
+    details.dwControlID = dwControlID;
+    details.cChannels = 1;
+    details.cbDetails = sizeof value;
+    details.paDetails = &value;
+    const HMIXEROBJ hObj = reinterpret_cast<HMIXEROBJ>(hMixer);
+    bDone = pValue ? mixerSetControlDetails(hObj, &details, MIXER_OBJECTF_HMIXER) == MMSYSERR_NOERROR
+                   : mixerGetControlDetailsA(hObj, &details, MIXER_OBJECTF_HMIXER) == MMSYSERR_NOERROR;
+    if (pRead) *pRead = value.fValue;
+  }
+  mixerClose(hMixer);
+  return bDone;
+}
+
+bool SetVersion(char** f, int n) {
+  if (n != 3) return Fail("ver", "expected ver:EXE:VERSION");
+  char path[MAX_PATH];
+  snprintf(path, sizeof path, "Software\\Wine\\AppDefaults\\%s", f[1]);
+  HKEY hKey = nullptr;
+  if (RegCreateKeyA(HKEY_CURRENT_USER, path, &hKey) != ERROR_SUCCESS) return Fail("ver", "cannot create key");
+  const LONG lResult =
+      RegSetValueExA(hKey, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(f[2]), static_cast<DWORD>(strlen(f[2]) + 1));
+  RegCloseKey(hKey);
+  return lResult == ERROR_SUCCESS || Fail("ver", "RegSetValueExA failed");
+}
+
+int CompareNames(const void* a, const void* b) { return strcmp(static_cast<const char*>(a), static_cast<const char*>(b)); }
+
+void DumpKey(const KeyAlias& key) {
+  HKEY hKey = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.pszPath, 0, KEY_READ, &hKey) != ERROR_SUCCESS) {
+    printf("%s=absent\n", key.pszAlias);
+    return;
+  }
+  printf("%s=present\n", key.pszAlias);
+  char names[64][64];
+  DWORD nNames = 0;
+  for (DWORD i = 0; nNames < 64; ++i) {
+    DWORD cch = sizeof names[0];
+    if (RegEnumValueA(hKey, i, names[nNames], &cch, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    ++nNames;
+  }
+  qsort(names, nNames, sizeof names[0], CompareNames);
+  for (DWORD i = 0; i < nNames; ++i) {
+    BYTE data[256];
+    DWORD dwType = 0, cb = sizeof data;
+    if (RegQueryValueExA(hKey, names[i], nullptr, &dwType, data, &cb) != ERROR_SUCCESS) {
+      printf("%s:%s=unreadable\n", key.pszAlias, names[i]);
+      continue;
+    }
+    const char* pszType = TypeName(dwType);
+    if (pszType) printf("%s:%s=%s:%lu:", key.pszAlias, names[i], pszType, cb);
+    else printf("%s:%s=%lu:%lu:", key.pszAlias, names[i], dwType, cb);
+    for (DWORD k = 0; k < cb; ++k) printf("%02X", data[k]);
+    printf("\n");
+  }
+  RegCloseKey(hKey);
+}
+
+void DumpMixers() {
+  const UINT nDevices = mixerGetNumDevs();
+  printf("mixers=%u\n", nDevices);
+  for (UINT n = 0; n < nDevices; ++n) {
+    MIXERCAPSA caps;
+    memset(&caps, 0, sizeof caps);
+    mixerGetDevCapsA(n, &caps, sizeof caps);
+    LONG fMuted = 0;
+    if (OpticalMute(n, nullptr, &fMuted)) printf("mixer%u=%.*s:mute=%ld\n", n, MAXPNAMELEN, caps.szPname, fMuted);
+    else printf("mixer%u=%.*s:mute=?\n", n, MAXPNAMELEN, caps.szPname);
+  }
+}
+
+bool RunOp(char* pszOp) {
+  char* f[6];
+  const int n = Split(pszOp, f, 6);
+  if (strcmp(f[0], "reset") == 0) {
+    for (const KeyAlias& key : kKeys) DeleteKey(HKEY_LOCAL_MACHINE, key.pszPath);
+    DeleteKey(HKEY_LOCAL_MACHINE, kCardSimKey);
+    return true;
+  }
+  if (strcmp(f[0], "key") == 0) {
+    HKEY hKey = nullptr;
+    if (n != 2 || !KeyPath(f[1]) || RegCreateKeyA(HKEY_LOCAL_MACHINE, KeyPath(f[1]), &hKey) != ERROR_SUCCESS)
+      return Fail("key", "expected key:drv|cpl|patch");
+    RegCloseKey(hKey);
+    return true;
+  }
+  if (strcmp(f[0], "set") == 0) return SetValue(f, n);
+  if (strcmp(f[0], "card") == 0) return n == 2 ? SetCards(f[1]) : Fail("card", "expected card:NAME|NAME...");
+  if (strcmp(f[0], "mute") == 0) {
+    const LONG fValue = n == 3 ? atol(f[2]) : 0;
+    return (n == 3 && OpticalMute(static_cast<UINT>(atoi(f[1])), &fValue, nullptr)) || Fail("mute", "no such mixer line");
+  }
+  if (strcmp(f[0], "ver") == 0) return SetVersion(f, n);
+  if (strcmp(f[0], "dump") == 0) {
+    for (const KeyAlias& key : kKeys) DumpKey(key);
+    DumpMixers();
+    return true;
+  }
+  return Fail(f[0], "unknown operation");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  _setmode(_fileno(stdout), _O_BINARY);  // the scripts compare lines, without carriage returns
+  for (int i = 1; i < argc; ++i)
+    if (!RunOp(argv[i])) return 2;
+  return 0;
+}
