@@ -231,9 +231,13 @@ TEST_F(CardMixerTest, RefreshLeavesTheSourceLinesMuteAlone) {
   AddBoard();
   CCardMixer mixer;
   ASSERT_TRUE(mixer.Open(nullptr));
-  for (int entry = 15; entry < kMixerLineCount; ++entry) mixer.SetMute(entry, (entry & 1) != 0);
+  for (int entry = 15; entry < kMixerLineCount; ++entry) mixer.SetMute(entry, true);
+  // Entry 18's line has a mute control of its own; the card now says unmuted.
+  Control* sourceMute = LineControl(0x00020001, MIXERCONTROL_CONTROLTYPE_MUTE);
+  ASSERT_NE(nullptr, sourceMute);
+  sourceMute->values.assign(1, 0);
   mixer.Refresh(0);
-  for (int entry = 15; entry < kMixerLineCount; ++entry) EXPECT_EQ((entry & 1) != 0, mixer.GetMute(entry)) << entry;
+  for (int entry = 15; entry < kMixerLineCount; ++entry) EXPECT_TRUE(mixer.GetMute(entry)) << entry;
   // Lines 0 to 14 are read from the card.
   mixer.SetMute(kOpticalInputEntry, true);
   SetOpticalMute(false);
