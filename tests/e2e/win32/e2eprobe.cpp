@@ -87,7 +87,7 @@ bool SetValue(char** f, int n) {
   const char* pszPath = n == 5 ? KeyPath(f[1]) : nullptr;
   BYTE data[256];
   DWORD dwType = 0, cb = 0;
-  if (!pszPath || !ParseType(f[3], &dwType) || !ParseHex(f[4], data + 0, sizeof data - 1, &cb))
+  if (!pszPath || !ParseType(f[3], &dwType) || !ParseHex(f[4], data, sizeof data - 1, &cb))
     return Fail("set", "expected set:drv|cpl|patch:NAME:TYPE:HEX");
   // A non-zero byte after the data, so NT's look-ahead for a forgotten terminator adds none.
   data[cb] = 0xEE;
