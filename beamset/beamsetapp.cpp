@@ -1,0 +1,24 @@
+// beamset/beamsetapp.cpp: the application object and start-up.
+#include "beamsetapp.h"
+
+#include "beamsetdlg.h"
+
+BEGIN_MESSAGE_MAP(CBeamsetApp, CWinApp)
+  ON_COMMAND(ID_HELP, CWinApp::OnHelp)
+END_MESSAGE_MAP()
+
+CBeamsetApp::CBeamsetApp() : CWinApp(NULL) {}
+
+CBeamsetApp::~CBeamsetApp() {}
+
+CBeamsetApp theApp;
+
+BOOL CBeamsetApp::InitInstance() {
+  AfxEnableControlContainer();
+  Enable3dControls();
+
+  CBeamsetDlg dlg;
+  m_pMainWnd = &dlg;  // the image buttons find the dialog's bitmaps through it
+  dlg.DoModal();
+  return FALSE;
+}

@@ -1,0 +1,176 @@
+// beamset/beamsetdlg.cpp: the main window: start-up, painting, dragging, page tabs and closing.
+#include "beamsetdlg.h"
+
+#include "aboutdlg.h"
+#include "resource.h"
+
+BEGIN_MESSAGE_MAP(CBeamsetDlg, CDialog)
+  ON_WM_SYSCOMMAND()
+  ON_WM_PAINT()
+  ON_WM_QUERYDRAGICON()
+  ON_BN_CLICKED(IDC_INPUT_TAB, OnInputTab)
+  ON_BN_CLICKED(IDC_OUTPUT_TAB, OnOutputTab)
+  ON_WM_ERASEBKGND()
+  ON_WM_NCACTIVATE()
+  ON_WM_NCHITTEST()
+  ON_CONTROL(STN_CLICKED, IDC_CLOSE, OnCancel)
+END_MESSAGE_MAP()
+
+CBeamsetDlg::CBeamsetDlg(CWnd* pParent)
+    : CDialog(IDD_BEAMSET_DIALOG, pParent),
+      m_pSheet(NULL),
+      m_hIcon(::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
+      m_bAllowDeactivate(0),
+      m_bRestartPrompted(0) {}
+
+CBeamsetDlg::~CBeamsetDlg() {
+  // Normally gone already with the window; this covers a dialog that never ran.
+  delete m_pSheet;
+}
+
+void CBeamsetDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, IDC_OUTPUT_TAB, m_btnOutputTab);
+  DDX_Control(pDX, IDC_INPUT_TAB, m_btnInputTab);
+  DDX_Control(pDX, IDOK, m_btnOk);
+  DDX_Control(pDX, IDCANCEL, m_btnCancel);
+  DDX_Control(pDX, IDC_APPLY, m_btnApply);
+}
+
+BOOL CBeamsetDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+
+  CMenu* pSysMenu = GetSystemMenu(FALSE);
+  if (pSysMenu != NULL) {
+    CString strAboutMenu;
+    strAboutMenu.LoadString(IDS_ABOUTBOX);
+    if (!strAboutMenu.IsEmpty()) {
+      pSysMenu->AppendMenu(MF_SEPARATOR);
+      pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, strAboutMenu);
+    }
+  }
+
+  m_bmpOkUp.LoadBitmap(IDB_OK_UP);
+  m_bmpCancelUp.LoadBitmap(IDB_CANCEL_UP);
+  m_bmpApplyUp.LoadBitmap(IDB_APPLY_UP);
+  m_bmpInputTabOff.LoadBitmap(IDB_INPUT_TAB_OFF);
+  m_bmpOutputTabOff.LoadBitmap(IDB_OUTPUT_TAB_OFF);
+  m_bmpOkDown.LoadBitmap(IDB_OK_DOWN);
+  m_bmpCancelDown.LoadBitmap(IDB_CANCEL_DOWN);
+  m_bmpApplyDown.LoadBitmap(IDB_APPLY_DOWN);
+  m_bmpInputTabOn.LoadBitmap(IDB_INPUT_TAB_ON);
+  m_bmpOutputTabOn.LoadBitmap(IDB_OUTPUT_TAB_ON);
+
+  m_btnCancel.SetBitmap(m_bmpCancelUp);
+  m_btnApply.SetBitmap(m_bmpApplyUp);
+  m_btnOk.SetBitmap(m_bmpOkUp);
+  m_btnInputTab.SetBitmap(m_bmpInputTabOn);
+  m_btnOutputTab.SetBitmap(m_bmpOutputTabOff);
+
+  // The caption is never shown: the sheet is a child without one. A sheet that cannot be
+  // made is dropped, and everything that uses it checks for that.
+  m_pSheet = new COpticalPropSheet("abc", this, 0);
+  if (m_pSheet != NULL && !m_pSheet->Create(this, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0)) {
+    delete m_pSheet;
+    m_pSheet = NULL;
+  }
+  if (m_pSheet != NULL) {
+    CRect rcSheet;
+    m_pSheet->GetWindowRect(&rcSheet);
+    m_pSheet->MoveWindow(-4, 60, rcSheet.Width(), rcSheet.Height(), TRUE);
+  }
+
+  SetWindowText("Corvane Beamset");  // for the taskbar; there is no caption bar
+  ::SetWindowLongA(m_hWnd, GWL_STYLE, ::GetWindowLongA(m_hWnd, GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
+  SetIcon(m_hIcon, TRUE);
+  SetIcon(NULL, FALSE);
+  return TRUE;
+}
+
+void CBeamsetDlg::OnSysCommand(UINT nID, LPARAM) {
+  if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+    CAboutDlg dlgAbout;
+    dlgAbout.DoModal();
+  } else {
+    Default();
+  }
+}
+
+CPoint CBeamsetDlg::IconOrigin(const CRect& rcClient, int cxIcon, int cyIcon) {
+  return CPoint((rcClient.Width() - cxIcon + 1) / 2, (rcClient.Height() - cyIcon + 1) / 2);
+}
+
+void CBeamsetDlg::OnPaint() {
+  if (IsIconic()) {
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    CRect rect;
+    GetClientRect(&rect);
+    CPoint pt = IconOrigin(rect, ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
+    dc.DrawIcon(pt.x, pt.y, m_hIcon);
+    return;
+  }
+  CPaintDC dc(this);
+  // Loaded for each paint and released again: nothing is cached.
+  CBitmap bmpBackground;
+  bmpBackground.LoadBitmap(IDB_BACKGROUND);
+  CDC dcMem;
+  dcMem.CreateCompatibleDC(&dc);
+  CBitmap* pOldBitmap = dcMem.SelectObject(&bmpBackground);
+  CRect rect;
+  GetClientRect(&rect);
+  dc.BitBlt(0, 0, rect.Width(), rect.Height(), &dcMem, 0, 0, SRCCOPY);
+  if (pOldBitmap != NULL) dcMem.SelectObject(pOldBitmap);
+  Default();
+  dcMem.DeleteDC();
+  bmpBackground.DeleteObject();
+}
+
+HCURSOR CBeamsetDlg::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(m_hIcon); }
+
+void CBeamsetDlg::OnInputTab() {
+  if (m_pSheet == NULL) return;
+  m_pSheet->SetActivePage(0);
+  m_btnInputTab.SetBitmap(m_bmpInputTabOn);
+  m_btnOutputTab.SetBitmap(m_bmpOutputTabOff);
+  InvalidateRect(NULL, TRUE);
+}
+
+void CBeamsetDlg::OnOutputTab() {
+  if (m_pSheet == NULL) return;
+  m_pSheet->SetActivePage(1);
+  m_btnOutputTab.SetBitmap(m_bmpOutputTabOn);
+  m_btnInputTab.SetBitmap(m_bmpInputTabOff);
+  InvalidateRect(NULL, TRUE);
+}
+
+BOOL CBeamsetDlg::OnEraseBkgnd(CDC*) { return FALSE; }
+
+BOOL CBeamsetDlg::OnNcActivate(BOOL) {
+  // The non-client area is never redrawn for activation: there is none to show.
+  if (m_bAllowDeactivate) {
+    m_bAllowDeactivate = 0;
+    return TRUE;
+  }
+  return FALSE;
+}
+
+UINT CBeamsetDlg::OnNcHitTest(CPoint point) {
+  UINT nHit = CDialog::OnNcHitTest(point);
+  return nHit == HTCLIENT ? HTCAPTION : nHit;  // the background drags the window
+}
+
+void CBeamsetDlg::OnOK() {
+  // Nothing is written yet; the pages' choices are applied here once they exist.
+  CDialog::OnOK();
+}
+
+void CBeamsetDlg::OnCancel() { CDialog::OnCancel(); }
+
+BOOL CBeamsetDlg::DestroyWindow() {
+  if (m_pSheet != NULL) {
+    delete m_pSheet;  // takes the page windows and the sheet window with it
+    m_pSheet = NULL;
+  }
+  return CWnd::DestroyWindow();
+}

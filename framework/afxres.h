@@ -1,0 +1,4 @@
+// framework/afxres.h: the framework's own command IDs.
+#pragma once
+
+#define ID_HELP 0xE146

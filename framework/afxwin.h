@@ -1,0 +1,22 @@
+// framework/afxwin.h: the window, GDI and application classes.
+#pragma once
+
+#include "afx.h"
+#include "afxglobals.h"
+#include "afxres.h"
+#include "bitmap.h"
+#include "button.h"
+#include "cmdtarget.h"
+#include "dataexchange.h"
+#include "dc.h"
+#include "dialog.h"
+#include "font.h"
+#include "gdiobject.h"
+#include "menu.h"
+#include "msgmap.h"
+#include "paintdc.h"
+#include "point.h"
+#include "rect.h"
+#include "winapp.h"
+#include "winthread.h"
+#include "wnd.h"
