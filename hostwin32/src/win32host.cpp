@@ -280,7 +280,16 @@ LONG WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD 
   if (!PathOf(hKey, &path) || hKey == HKEY_LOCAL_MACHINE) return Log("RegSetValueExA", args, ERROR_INVALID_HANDLE);
   if (cbData && !lpData) return Log("RegSetValueExA", args, ERROR_INVALID_PARAMETER);
   if (!S().keys.count(path)) return Log("RegSetValueExA", args, ERROR_FILE_NOT_FOUND);  // deleted under the handle
-  S().keys[path].values[Lower(lpValueName ? lpValueName : "")] = {dwType, std::vector<BYTE>(lpData, lpData + cbData)};
+  // Texts are stored as the system does: NT takes the next byte too when it is the terminator, the
+  // 95 family stores up to the terminator whatever the length. Both read the caller's bytes past cbData.
+  DWORD cbStored = cbData;
+  if (lpData && (dwType == REG_SZ || dwType == REG_EXPAND_SZ)) {
+    if (S().dwPlatformId == VER_PLATFORM_WIN32_WINDOWS)
+      cbStored = static_cast<DWORD>(strlen(reinterpret_cast<const char*>(lpData)) + 1);
+    else if (cbData && lpData[cbData - 1] && !lpData[cbData])
+      ++cbStored;
+  }
+  S().keys[path].values[Lower(lpValueName ? lpValueName : "")] = {dwType, std::vector<BYTE>(lpData, lpData + cbStored)};
   return Log("RegSetValueExA", args, ERROR_SUCCESS);
 }
 

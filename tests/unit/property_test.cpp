@@ -72,7 +72,9 @@ TEST_P(PropertyTest, RandomRunsKeepTheLastOnValue) {
     } else {
       ASSERT_EQ(kExitDone, RunOptBackup());
       const bool inOn = b9x ? !muted : isOn(0, Value(key, names[0]));
-      ASSERT_EQ(Bytes{static_cast<BYTE>(inOn ? '1' : '0')}, Value(kPatchKey, kValueStateInput)) << step;
+      Bytes recorded{static_cast<BYTE>(inOn ? '1' : '0')};
+      if (b9x) recorded.push_back(0);  // the 95 family stores a text's terminator
+      ASSERT_EQ(recorded, Value(kPatchKey, kValueStateInput)) << step;
       ++counts[2];
     }
     for (int d = 0; d < 2; ++d) {

@@ -10,10 +10,13 @@
 
 namespace {
 
-// One character, stored without a terminator: readers have always seen exactly one byte.
-bool RecordState(HKEY hPatch, const char* pszName, bool bOn) {
+// One character, given with a length of 1. The system reads past that length for a text: NT adds
+// the next byte when it is zero, and the 95 family stores up to the terminator whatever the length.
+// So the byte after is ours: the character again on NT (one byte stored), a zero on the 95 family.
+bool RecordState(HKEY hPatch, DWORD dwFamily, const char* pszName, bool bOn) {
   const BYTE ch = bOn ? '1' : '0';
-  return hPatch && RegSetValueExA(hPatch, pszName, 0, REG_SZ, &ch, 1) == ERROR_SUCCESS;
+  const BYTE text[2] = {ch, dwFamily == VER_PLATFORM_WIN32_WINDOWS ? BYTE{0} : ch};
+  return hPatch && RegSetValueExA(hPatch, pszName, 0, REG_SZ, text, 1) == ERROR_SUCCESS;
 }
 
 // What could not be read is recorded as off, and the run reports it.
@@ -21,9 +24,9 @@ bool RecordBoth(const OpticalStore& store) {
   bool bDone = true;
   bool bOn;
   bDone &= ReadOpticalState(store, OpticalInput, &bOn);
-  bDone &= RecordState(store.hPatch, kValueStateInput, bOn);
+  bDone &= RecordState(store.hPatch, store.dwFamily, kValueStateInput, bOn);
   bDone &= ReadOpticalState(store, OpticalOutput, &bOn);
-  bDone &= RecordState(store.hPatch, kValueStateOutput, bOn);
+  bDone &= RecordState(store.hPatch, store.dwFamily, kValueStateOutput, bOn);
   return bDone;
 }
 
