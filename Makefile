@@ -1,5 +1,5 @@
 # Entry points: `make demo` runs the suite on a simulated card under Wine, `make test` runs every test.
-.PHONY: all bootstrap build build-win32 build-host test demo clean
+.PHONY: all bootstrap build build-win32 build-host test demo bench clean
 
 all: build
 
@@ -23,6 +23,10 @@ test: build
 demo: build-win32
 	scripts/demo
 	@if [ -x scripts/screenshot ]; then scripts/screenshot docs/beamset.png; fi
+
+# Start-up cost of both tools under Wine against a floor that only reaches the registry.
+bench: build-win32
+	tests/bench/run
 
 clean:
 	rm -rf build
