@@ -40,6 +40,9 @@ void CBeamsetDlg::DoDataExchange(CDataExchange* pDX) {
 BOOL CBeamsetDlg::OnInitDialog() {
   CDialog::OnInitDialog();
 
+  // Before the system menu is asked for: some systems give none to a window without WS_SYSMENU.
+  ::SetWindowLongA(m_hWnd, GWL_STYLE, ::GetWindowLongA(m_hWnd, GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
+
   CMenu* pSysMenu = GetSystemMenu(FALSE);
   if (pSysMenu != NULL) {
     CString strAboutMenu;
@@ -81,7 +84,6 @@ BOOL CBeamsetDlg::OnInitDialog() {
   }
 
   SetWindowText("Corvane Beamset");  // for the taskbar; there is no caption bar
-  ::SetWindowLongA(m_hWnd, GWL_STYLE, ::GetWindowLongA(m_hWnd, GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
   SetIcon(m_hIcon, TRUE);
   SetIcon(NULL, FALSE);
   return TRUE;

@@ -54,7 +54,7 @@ int CDialog::DoModal() {
   AfxUnhookWindowCreate();
   if (hWnd != NULL && m_hWnd == NULL) Attach(hWnd);  // defensive: the hook always attaches first
 
-  if (m_hWnd != NULL && (m_nFlags & WF_CONTINUEMODAL)) RunModalLoop();
+  if (m_hWnd != NULL && (m_nFlags & WF_CONTINUEMODAL)) RunModalLoop(MLF_SHOWONIDLE);
   m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
 
   if (m_hWnd != NULL) {

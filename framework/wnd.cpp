@@ -238,12 +238,21 @@ void CWnd::EndModalLoop(int nResult) {
   }
 }
 
-int CWnd::RunModalLoop(DWORD) {
+int CWnd::RunModalLoop(DWORD dwFlags) {
   m_nFlags |= WF_MODALLOOP | WF_CONTINUEMODAL;
   CWinThread* pThread = AfxGetThread();
+  // A window created hidden appears once everything queued at its creation has been handled.
+  BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
   MSG msg;
   while (ContinueModal()) {
-    if (!::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE) && pThread != NULL) pThread->OnIdle(0);
+    if (!::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE)) {
+      if (bShowIdle) {
+        ShowWindow(SW_SHOWNORMAL);
+        UpdateWindow();
+        bShowIdle = FALSE;
+      }
+      if (pThread != NULL) pThread->OnIdle(0);
+    }
     if (!ContinueModal()) break;
     BOOL bContinue = pThread != NULL ? pThread->PumpMessage() : ::GetMessageA(&msg, NULL, 0, 0);
     if (pThread == NULL && bContinue) {

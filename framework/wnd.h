@@ -13,6 +13,9 @@ class CDataExchange;
 #define WF_MODALLOOP 0x0002
 #define WF_CONTINUEMODAL 0x0004
 
+// RunModalLoop flags
+#define MLF_SHOWONIDLE 0x0001
+
 class CWnd : public CCmdTarget {
   DECLARE_DYNCREATE(CWnd)
  public:
