@@ -1,0 +1,122 @@
+// tests/gui/win32/harness.cpp: the probe dialog and the scripted modal run.
+#include "harness.h"
+
+#include <stdlib.h>
+#include <string.h>
+
+#include "check.h"
+
+CProbeDlg::CProbeDlg() : m_commands(), m_nCommands(0), m_nPaints(0), m_nIconEraseBkgnds(0) {}
+
+int CProbeDlg::CountCommands(UINT nID) const {
+  int n = 0;
+  for (int i = 0; i < m_nCommands; ++i) n += m_commands[i].nID == nID;
+  return n;
+}
+
+const CProbeDlg::Command* CProbeDlg::LastCommand(UINT nID) const {
+  for (int i = m_nCommands - 1; i >= 0; --i) {
+    if (m_commands[i].nID == nID) return &m_commands[i];
+  }
+  return NULL;
+}
+
+HBITMAP CProbeDlg::ImageOf(int nID) const {
+  return reinterpret_cast<HBITMAP>(::SendMessageA(Item(nID), BM_GETIMAGE, IMAGE_BITMAP, 0));
+}
+
+BOOL CProbeDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (m_nCommands < 32) {
+    Command& c = m_commands[m_nCommands++];
+    c.nID = LOWORD(wParam);
+    c.nCode = HIWORD(wParam);
+    c.hImage = reinterpret_cast<HBITMAP>(::SendMessageA(Item(c.nID), BM_GETIMAGE, IMAGE_BITMAP, 0));
+  }
+  return CBeamsetDlg::OnCommand(wParam, lParam);
+}
+
+LRESULT CProbeDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) ++m_nPaints;
+  if (message == WM_ICONERASEBKGND) ++m_nIconEraseBkgnds;
+  return CBeamsetDlg::WindowProc(message, wParam, lParam);
+}
+
+namespace {
+
+CProbeDlg* g_pDlg = NULL;
+void (*g_pfnScript)(CProbeDlg&) = NULL;
+
+void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR idEvent, DWORD) {
+  ::KillTimer(NULL, idEvent);
+  Pump();
+  g_pfnScript(*g_pDlg);
+  Pump();  // let what the script posted arrive
+  // A script that forgets to end the dialog would hang the run.
+  if (::IsWindow(g_pDlg->m_hWnd) && ::IsWindowVisible(g_pDlg->m_hWnd)) {
+    CheckFailed(__FILE__, __LINE__, "script ended the dialog", 0, 1);
+    g_pDlg->EndDialog(IDABORT);
+  }
+}
+
+}  // namespace
+
+int RunScripted(CProbeDlg& dlg, void (*script)(CProbeDlg& dlg)) {
+  g_pDlg = &dlg;
+  g_pfnScript = script;
+  AfxGetApp()->m_pMainWnd = &dlg;
+  ::SetTimer(NULL, 0, 1, ScriptTimer);
+  int nResult = dlg.DoModal();
+  CHECK(AfxGetApp()->m_pMainWnd == NULL);  // the framework forgets the main window as it goes
+  AfxGetApp()->m_pMainWnd = NULL;
+  return nResult;
+}
+
+void Pump() {
+  MSG msg;
+  for (int i = 0; i < 2000 && ::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE); ++i) {
+    if (!AfxGetThread()->PumpMessage()) break;
+  }
+}
+
+bool SameBitmap(HBITMAP hBitmap, UINT nIDResource) {
+  HBITMAP hRef = ::LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
+  BITMAP a = {}, b = {};
+  bool bSame = hBitmap != NULL && hRef != NULL && ::GetObjectA(hBitmap, sizeof a, &a) && ::GetObjectA(hRef, sizeof b, &b) &&
+               a.bmWidth == b.bmWidth && a.bmHeight == b.bmHeight && a.bmBitsPixel == b.bmBitsPixel;
+  if (bSame) {
+    LONG cb = a.bmWidthBytes * a.bmHeight;
+    void* pa = malloc(static_cast<size_t>(cb));
+    void* pb = malloc(static_cast<size_t>(cb));
+    bSame = pa != NULL && pb != NULL && ::GetBitmapBits(hBitmap, cb, pa) == cb && ::GetBitmapBits(hRef, cb, pb) == cb &&
+            memcmp(pa, pb, static_cast<size_t>(cb)) == 0;
+    free(pa);
+    free(pb);
+  }
+  if (hRef != NULL) ::DeleteObject(hRef);
+  return bSame;
+}
+
+namespace {
+
+struct FindData {
+  const char* pszTitle;
+  HWND hWnd;
+};
+
+BOOL CALLBACK FindProc(HWND hWnd, LPARAM lParam) {
+  FindData* pData = reinterpret_cast<FindData*>(lParam);
+  char sz[128];
+  if (::IsWindowVisible(hWnd) && ::GetWindowTextA(hWnd, sz, sizeof sz) > 0 && strcmp(sz, pData->pszTitle) == 0) {
+    pData->hWnd = hWnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND FindThreadWindow(const char* pszTitle) {
+  FindData data = {pszTitle, NULL};
+  ::EnumThreadWindows(::GetCurrentThreadId(), FindProc, reinterpret_cast<LPARAM>(&data));
+  return data.hWnd;
+}
