@@ -6,7 +6,7 @@ build=$1
 exe="$build/tests/gui/win32/beamset_gui_tests.exe"
 [ -f "$exe" ] || { echo "not built: $exe (build the win32 preset first)" >&2; exit 1; }
 
-. "$(dirname "$0")/wineguiprefix.sh"
-gui_prefix_start
+. "$(dirname "$0")/../lib/wineprefix.sh"
+wine_prefix_start --display
 cd "$(dirname "$exe")"
 timeout 150 wine "$(basename "$exe")" ${2:+"$2"}
