@@ -27,6 +27,9 @@ struct BitmapCase {
   int height;
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const BitmapCase& c, std::ostream* os) { *os << c.file; }
+
 class BitmapFormat : public testing::TestWithParam<BitmapCase> {};
 
 TEST_P(BitmapFormat, IsUncompressed8BitWithFullColourTable) {
