@@ -3,6 +3,7 @@
 
 #include "aboutdlg.h"
 #include "resource.h"
+#include "skinbitmap.h"
 
 BEGIN_MESSAGE_MAP(CBeamsetDlg, CDialog)
   ON_WM_SYSCOMMAND()
@@ -113,19 +114,10 @@ void CBeamsetDlg::OnPaint() {
     return;
   }
   CPaintDC dc(this);
-  // Loaded for each paint and released again: nothing is cached.
-  CBitmap bmpBackground;
-  bmpBackground.LoadBitmap(IDB_BACKGROUND);
-  CDC dcMem;
-  dcMem.CreateCompatibleDC(&dc);
-  CBitmap* pOldBitmap = dcMem.SelectObject(&bmpBackground);
   CRect rect;
   GetClientRect(&rect);
-  dc.BitBlt(0, 0, rect.Width(), rect.Height(), &dcMem, 0, 0, SRCCOPY);
-  if (pOldBitmap != NULL) dcMem.SelectObject(pOldBitmap);
+  BlitResourceBitmap(dc, IDB_BACKGROUND, rect.Width(), rect.Height());
   Default();
-  dcMem.DeleteDC();
-  bmpBackground.DeleteObject();
 }
 
 HCURSOR CBeamsetDlg::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(m_hIcon); }

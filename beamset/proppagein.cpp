@@ -1,7 +1,7 @@
 // beamset/proppagein.cpp: the optical input page on its dialog template, painted with the page bitmap.
 #include "proppagein.h"
 
-#include "pagebackground.h"
+#include "skinbitmap.h"
 #include "resource.h"
 
 IMPLEMENT_DYNCREATE(CPropPageIn, CPropertyPage)

@@ -1,7 +1,7 @@
 // beamset/proppageout.cpp: the optical output page on its dialog template, painted with the page bitmap.
 #include "proppageout.h"
 
-#include "pagebackground.h"
+#include "skinbitmap.h"
 #include "resource.h"
 
 IMPLEMENT_DYNCREATE(CPropPageOut, CPropertyPage)
