@@ -4,7 +4,7 @@
 #include "beamsetdlg.h"
 
 BEGIN_MESSAGE_MAP(CBeamsetApp, CWinApp)
-  ON_COMMAND(ID_HELP, CWinApp::OnHelp)
+ON_COMMAND(ID_HELP, CWinApp::OnHelp)
 END_MESSAGE_MAP()
 
 CBeamsetApp::CBeamsetApp() : CWinApp(NULL) {}

@@ -38,7 +38,7 @@ class CBeamsetDlg : public CDialog {
   COkButton m_btnOk;
   CCancelButton m_btnCancel;
   CApplyButton m_btnApply;
-  HICON m_hIcon;  // shared resource icon, never destroyed here
+  HICON m_hIcon;            // shared resource icon, never destroyed here
   BYTE m_bAllowDeactivate;  // lets exactly one WM_NCACTIVATE through
   BYTE m_bRestartPrompted;
 

@@ -1,4 +1,5 @@
-// beamset/inputtabbutton.h: CInputTabButton, the Optical-Input tab; its pictures change only when the main dialog switches pages.
+// beamset/inputtabbutton.h: CInputTabButton, the Optical-Input tab; its pictures change only when the main dialog
+// switches pages.
 #pragma once
 
 #include <afxwin.h>

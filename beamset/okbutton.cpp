@@ -5,8 +5,8 @@
 #include "buttonimage.h"
 
 BEGIN_MESSAGE_MAP(COkButton, CButton)
-  ON_WM_LBUTTONDOWN()
-  ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
 COkButton::COkButton() {}

@@ -5,8 +5,8 @@
 IMPLEMENT_DYNAMIC(COpticalPropSheet, CPropertySheet)
 
 BEGIN_MESSAGE_MAP(COpticalPropSheet, CPropertySheet)
-  ON_WM_PAINT()
-  ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 COpticalPropSheet::COpticalPropSheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)

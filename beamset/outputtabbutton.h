@@ -1,4 +1,5 @@
-// beamset/outputtabbutton.h: COutputTabButton, the Optical-Output tab; its pictures change only when the main dialog switches pages.
+// beamset/outputtabbutton.h: COutputTabButton, the Optical-Output tab; its pictures change only when the main dialog
+// switches pages.
 #pragma once
 
 #include <afxwin.h>

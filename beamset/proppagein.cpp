@@ -7,8 +7,8 @@
 IMPLEMENT_DYNCREATE(CPropPageIn, CPropertyPage)
 
 BEGIN_MESSAGE_MAP(CPropPageIn, CPropertyPage)
-  ON_WM_PAINT()
-  ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 CPropPageIn::CPropPageIn() : CPropertyPage(IDD_PROPPAGE_IN, 0) {}

@@ -7,8 +7,8 @@
 IMPLEMENT_DYNCREATE(CPropPageOut, CPropertyPage)
 
 BEGIN_MESSAGE_MAP(CPropPageOut, CPropertyPage)
-  ON_WM_PAINT()
-  ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 CPropPageOut::CPropPageOut() : CPropertyPage(IDD_PROPPAGE_OUT, 0) {}

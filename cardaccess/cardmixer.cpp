@@ -38,8 +38,8 @@ const int kSelectEntriesModel1[] = {16, 17, 18, 19, 20, 21, 22, 23};
 const int kSelectEntriesModel2[] = {16, 17, 18, 19, 21, 23};
 
 // Unread state counts as muted, so an unreadable optical input reads as off.
-const MixerLineEntry kUnsetEntry = {kNoLine,    0,          0,          0,          kBalanceCentre, 1, kNoControl,
-                                    kNoControl, kNoControl, kNoControl, true,       false,          false};
+const MixerLineEntry kUnsetEntry = {kNoLine,    0,          0,          0,    kBalanceCentre, 1,    kNoControl,
+                                    kNoControl, kNoControl, kNoControl, true, false,          false};
 
 bool IsKnownModel(int nModel) { return nModel == BoardModelHall7Pro || nModel == BoardModelArpeggioDeluxe; }
 
@@ -91,7 +91,8 @@ bool CCardMixer::Open(HWND hNotifyWnd) {
 
   HMIXER hMixer = nullptr;
   const DWORD_PTR dwCallback = reinterpret_cast<DWORD_PTR>(hNotifyWnd);
-  if (m_winmm.pfnOpen(&hMixer, uDevice, dwCallback, 0, hNotifyWnd ? CALLBACK_WINDOW : 0) != MMSYSERR_NOERROR) return false;
+  if (m_winmm.pfnOpen(&hMixer, uDevice, dwCallback, 0, hNotifyWnd ? CALLBACK_WINDOW : 0) != MMSYSERR_NOERROR)
+    return false;
   if (m_hMixer) m_winmm.pfnClose(m_hMixer);
   m_hMixer = hMixer;
 
@@ -153,8 +154,8 @@ bool CCardMixer::ReadControl(DWORD dwControlID, int nChannels, DWORD nItems, DWO
   m_details.cMultipleItems = nItems;
   m_details.cbDetails = sizeof(DWORD);
   m_details.paDetails = pValues;
-  const bool bRead = m_winmm.pfnGetControlDetails(reinterpret_cast<HMIXEROBJ>(m_hMixer), &m_details, MIXER_GETCONTROLDETAILSF_VALUE) ==
-         MMSYSERR_NOERROR;
+  const bool bRead = m_winmm.pfnGetControlDetails(reinterpret_cast<HMIXEROBJ>(m_hMixer), &m_details,
+                                                  MIXER_GETCONTROLDETAILSF_VALUE) == MMSYSERR_NOERROR;
   *pbFailed |= !bRead;
   return bRead;
 }
@@ -167,8 +168,8 @@ bool CCardMixer::WriteControl(DWORD dwControlID, LONG fValue) {
   m_details.cMultipleItems = 0;
   m_details.cbDetails = sizeof value;
   m_details.paDetails = &value;
-  return m_winmm.pfnSetControlDetails(reinterpret_cast<HMIXEROBJ>(m_hMixer), &m_details, MIXER_SETCONTROLDETAILSF_VALUE) ==
-         MMSYSERR_NOERROR;
+  return m_winmm.pfnSetControlDetails(reinterpret_cast<HMIXEROBJ>(m_hMixer), &m_details,
+                                      MIXER_SETCONTROLDETAILSF_VALUE) == MMSYSERR_NOERROR;
 }
 
 bool CCardMixer::Refresh(int bFromNotify) {
@@ -201,7 +202,7 @@ bool CCardMixer::Refresh(int bFromNotify) {
   }
 
   const int nModel = CBoardInfo().GetModel();
-  const int* pSelectEntries = nModel == BoardModelHall7Pro ? kSelectEntriesModel1
+  const int* pSelectEntries = nModel == BoardModelHall7Pro         ? kSelectEntriesModel1
                               : nModel == BoardModelArpeggioDeluxe ? kSelectEntriesModel2
                                                                    : nullptr;
   const DWORD nItems = nModel == BoardModelHall7Pro ? 8 : 6;

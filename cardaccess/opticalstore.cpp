@@ -7,10 +7,9 @@
 #include "cardmixer.h"
 #include "opticalregistry.h"
 
-const ProgramVariant kOptBackupVariant = {kPatchKeyUpper, kValueEnableOutput, {false, false}, {false, false},
-                                          {false, false}};
-const ProgramVariant kOptSwitchVariant = {kPatchKey, kValueOutputSource, {false, false}, {false, false},
-                                          {false, true}};
+const ProgramVariant kOptBackupVariant = {
+    kPatchKeyUpper, kValueEnableOutput, {false, false}, {false, false}, {false, false}};
+const ProgramVariant kOptSwitchVariant = {kPatchKey, kValueOutputSource, {false, false}, {false, false}, {false, true}};
 const ProgramVariant kBeamsetVariant = {kPatchKey, kValueOutputSource, {true, true}, {true, false}, {true, false}};
 
 const RestoreOptions& ProgramVariant::RestoreFor(DWORD dwFamily, OpticalDirection direction) const {
@@ -136,8 +135,7 @@ bool BackupOpticalValue(const OpticalStore& store, OpticalDirection direction, c
 
 bool DisableOptical(const OpticalStore& store, OpticalDirection direction) {
   if (!IsSupportedFamily(store.dwFamily)) return true;
-  if (!OpticalValueName(store, direction))
-    return store.pMixer && store.pMixer->SetMute(kOpticalInputEntry, true);
+  if (!OpticalValueName(store, direction)) return store.pMixer && store.pMixer->SetMute(kOpticalInputEntry, true);
   OpticalValue current;
   // An on-value that could not be read or saved is left in place rather than lost.
   if (!ReadOpticalValue(store, direction, &current) || !BackupOpticalValue(store, direction, current)) return false;
@@ -147,13 +145,12 @@ bool DisableOptical(const OpticalStore& store, OpticalDirection direction) {
 
 bool RestoreOptical(const OpticalStore& store, OpticalDirection direction, const RestoreOptions& options) {
   if (!IsSupportedFamily(store.dwFamily)) return true;
-  if (!OpticalValueName(store, direction))
-    return store.pMixer && store.pMixer->SetMute(kOpticalInputEntry, false);
+  if (!OpticalValueName(store, direction)) return store.pMixer && store.pMixer->SetMute(kOpticalInputEntry, false);
   BYTE saved[kSavedLength];
   DWORD cbSaved = 0;
-  const LONG lSaved = store.hPatch ? QueryFirstBytes(store.hPatch, SavedValueName(direction), saved, sizeof saved,
-                                                     &cbSaved)
-                                   : ERROR_INVALID_HANDLE;
+  const LONG lSaved = store.hPatch
+                          ? QueryFirstBytes(store.hPatch, SavedValueName(direction), saved, sizeof saved, &cbSaved)
+                          : ERROR_INVALID_HANDLE;
   // A backup that is missing or cannot be read restores as the default, written whole.
   if (lSaved != ERROR_SUCCESS) {
     memset(saved, 0, sizeof saved);

@@ -8,8 +8,8 @@ class CCardMixer;
 enum OpticalDirection { OpticalInput, OpticalOutput };
 
 struct RestoreOptions {
-  bool bTextLengthCheck;   // also count a backup holding a text longer than 4 characters as off
-  bool bReportedLength;    // write the length the backup query reported instead of 4
+  bool bTextLengthCheck;  // also count a backup holding a text longer than 4 characters as off
+  bool bReportedLength;   // write the length the backup query reported instead of 4
 };
 
 // Where the three programs differ in applying the rules.
@@ -29,11 +29,11 @@ extern const ProgramVariant kBeamsetVariant;
 
 // The keys and mixer one sequence works through; the caller opens and closes them.
 struct OpticalStore {
-  DWORD dwFamily;                  // from GetPlatformFamily
+  DWORD dwFamily;  // from GetPlatformFamily
   const ProgramVariant* pVariant;
-  HKEY hSettings;                  // driver service key (NT) or control panel key (95 family); null if not opened
-  HKEY hPatch;                     // null if not opened
-  CCardMixer* pMixer;              // 95 family input: opened and refreshed by the caller; may be null
+  HKEY hSettings;      // driver service key (NT) or control panel key (95 family); null if not opened
+  HKEY hPatch;         // null if not opened
+  CCardMixer* pMixer;  // 95 family input: opened and refreshed by the caller; may be null
 };
 
 // A driver value's first bytes as read with the capacity of 10, zero-filled.

@@ -91,9 +91,9 @@ bool SaveMachine(const mixermodel::Mixer& mixer) {
         words.push_back(static_cast<DWORD>(control.values.size()));
         words.insert(words.end(), control.values.begin(), control.values.end());
       }
-    bSaved &= RegSetValueExA(hKey, ControlsValueName(n).c_str(), 0, REG_BINARY,
-                             reinterpret_cast<const BYTE*>(words.data()),
-                             static_cast<DWORD>(words.size() * sizeof(DWORD))) == ERROR_SUCCESS;
+    bSaved &=
+        RegSetValueExA(hKey, ControlsValueName(n).c_str(), 0, REG_BINARY, reinterpret_cast<const BYTE*>(words.data()),
+                       static_cast<DWORD>(words.size() * sizeof(DWORD))) == ERROR_SUCCESS;
   }
   RegCloseKey(hKey);
   return bSaved;

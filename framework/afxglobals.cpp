@@ -12,7 +12,7 @@ HINSTANCE g_hInstance = NULL;
 HINSTANCE g_hInstResource = NULL;
 CWinApp* g_pApp = NULL;
 int g_nTempMapLock = 0;
-}
+}  // namespace
 
 HINSTANCE AfxGetInstanceHandle() { return g_hInstance != NULL ? g_hInstance : ::GetModuleHandleA(NULL); }
 

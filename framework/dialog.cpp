@@ -8,8 +8,8 @@
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-  ON_COMMAND(IDOK, OnOK)
-  ON_COMMAND(IDCANCEL, OnCancel)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
 CDialog::CDialog() : m_lpszTemplateName(NULL), m_nIDHelp(0), m_pParentWnd(NULL) {}
@@ -58,8 +58,7 @@ int CDialog::DoModal() {
   m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
 
   if (m_hWnd != NULL) {
-    ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0,
-                   SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+    ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
   }
   if (bEnableParent) ::EnableWindow(hWndParent, TRUE);
   if (hWndParent != NULL && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(hWndParent);

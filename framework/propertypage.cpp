@@ -8,7 +8,7 @@
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 
 BEGIN_MESSAGE_MAP(CPropertyPage, CDialog)
-  ON_WM_CTLCOLOR()
+ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CDialog(nIDTemplate) {

@@ -129,8 +129,7 @@ BOOL CPropertySheet::SetActivePage(CPropertyPage* pPage) { return SetActivePage(
 BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle) {
   if (m_hWnd != NULL || m_nPages == 0) return FALSE;
   if (dwStyle == static_cast<DWORD>(-1)) {
-    dwStyle = DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION |
-              WS_SYSMENU;
+    dwStyle = DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
   }
   if (pParentWnd != NULL) m_pParentWnd = pParentWnd;
 

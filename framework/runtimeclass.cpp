@@ -3,9 +3,7 @@
 
 #include "object.h"
 
-CObject* CRuntimeClass::CreateObject() const {
-  return m_pfnCreateObject != NULL ? m_pfnCreateObject() : NULL;
-}
+CObject* CRuntimeClass::CreateObject() const { return m_pfnCreateObject != NULL ? m_pfnCreateObject() : NULL; }
 
 BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const {
   for (const CRuntimeClass* p = this; p != NULL; p = p->m_pBaseClass) {

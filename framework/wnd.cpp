@@ -11,7 +11,7 @@
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-  ON_WM_NCDESTROY()
+ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
 namespace {
@@ -109,8 +109,8 @@ HWND CWnd::Detach() {
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
   if (!Attach(hWnd)) return FALSE;
-  WNDPROC oldProc = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
+  WNDPROC oldProc =
+      reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AfxWndProc)));
   if (oldProc != AfxWndProc) m_pfnSuper = oldProc;
   return TRUE;
 }
@@ -288,9 +288,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return lResult;
 }
 
-BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
-  return OnCmdMsg(LOWORD(wParam), HIWORD(wParam), NULL, NULL);
-}
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) { return OnCmdMsg(LOWORD(wParam), HIWORD(wParam), NULL, NULL); }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
   LRESULT lResult = 0;
@@ -313,8 +311,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
       (this->*AfxMsgFnAs<void (CWnd::*)()>(pEntry->pfn))();
       break;
     case AfxSig_bD:
-      lResult = (this->*AfxMsgFnAs<BOOL (CWnd::*)(CDC*)>(pEntry->pfn))(
-          CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
+      lResult = (this->*AfxMsgFnAs<BOOL (CWnd::*)(CDC*)>(pEntry->pfn))(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
       break;
     case AfxSig_bb:
       lResult = (this->*AfxMsgFnAs<BOOL (CWnd::*)(BOOL)>(pEntry->pfn))(static_cast<BOOL>(wParam));
@@ -350,9 +347,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
-LRESULT CWnd::Default() {
-  return DefWindowProc(g_lastSentMsg.message, g_lastSentMsg.wParam, g_lastSentMsg.lParam);
-}
+LRESULT CWnd::Default() { return DefWindowProc(g_lastSentMsg.message, g_lastSentMsg.wParam, g_lastSentMsg.lParam); }
 
 void CWnd::PostNcDestroy() {}
 

@@ -34,14 +34,18 @@ typedef LONG LSTATUS;
 typedef DWORD REGSAM;
 typedef DWORD ACCESS_MASK;
 
-#define DECLARE_HANDLE(name) struct name##__ { int unused; }; typedef struct name##__* name
+#define DECLARE_HANDLE(name) \
+  struct name##__ {          \
+    int unused;              \
+  };                         \
+  typedef struct name##__* name
 typedef void* HANDLE;
 DECLARE_HANDLE(HKEY);
 DECLARE_HANDLE(HWND);
 DECLARE_HANDLE(HINSTANCE);
 typedef HKEY* PHKEY;
 DECLARE_HANDLE(HMODULE);
-typedef LONG_PTR (WINAPI* FARPROC)(void);
+typedef LONG_PTR(WINAPI* FARPROC)(void);
 
 #ifndef TRUE
 #define TRUE 1

@@ -35,8 +35,7 @@ Device MakeDevice(const char* name, const LineDef* defs, size_t count, DWORD sel
       line.controls.push_back(MakeControl(id++, MIXERCONTROL_CONTROLTYPE_VOLUME, 2, 0, 0xC000));
       if (kind != Source) line.controls.push_back(MakeControl(id++, MIXERCONTROL_CONTROLTYPE_MUTE, 1, 0, 0));
       if (kind == Loud) line.controls.push_back(MakeControl(id++, MIXERCONTROL_CONTROLTYPE_LOUDNESS, 1, 0, 0));
-      if (kind == SourceSwitched)
-        line.controls.push_back(MakeControl(id++, MIXERCONTROL_CONTROLTYPE_ONOFF, 1, 0, 0));
+      if (kind == SourceSwitched) line.controls.push_back(MakeControl(id++, MIXERCONTROL_CONTROLTYPE_ONOFF, 1, 0, 0));
     }
     dev.lines.push_back(line);
   }
@@ -47,10 +46,10 @@ Device MakeDevice(const char* name, const LineDef* defs, size_t count, DWORD sel
 
 Device ArpeggioDeluxe() {
   static const LineDef defs[] = {
-      {0xFFFF0000, Plain},  {0x00000000, Plain},          {0x00010000, Plain},  {0x00020000, Plain},
+      {0xFFFF0000, Plain},  {0x00000000, Plain},           {0x00010000, Plain},  {0x00020000, Plain},
       {0x00070000, Plain},  {kArpeggioOpticalLine, Plain}, {0x00030000, Plain},  {0x00050000, Plain},
-      {0x00040000, Loud},   {0x00060000, Plain},          {0xFFFF0001, Select}, {0x00000001, Source},
-      {0x00010001, Source}, {0x00020001, SourceSwitched}, {0x00030001, Source}, {0x00040001, Source},
+      {0x00040000, Loud},   {0x00060000, Plain},           {0xFFFF0001, Select}, {0x00000001, Source},
+      {0x00010001, Source}, {0x00020001, SourceSwitched},  {0x00030001, Source}, {0x00040001, Source},
       {0x00050001, Source},
   };
   return MakeDevice("Audioscape Arpeggio Deluxe", defs, sizeof defs / sizeof defs[0], 6);
@@ -58,13 +57,12 @@ Device ArpeggioDeluxe() {
 
 Device SonorityHall7Pro() {
   static const LineDef defs[] = {
-      {0xFFFF0000, Plain},  {0x00000000, Plain},          {0x00010000, Plain},  {0x00020000, Plain},
-      {0x00030000, Plain},  {0x00040000, Plain},          {0x00080000, Plain},  {kHall7OpticalLine, Plain},
-      {0x00050000, Plain},  {0x00060000, Plain},          {0x00090000, Plain},  {0x000A0000, Plain},
-      {0x00070000, Loud},   {0x000B0000, Plain},          {0x000C0000, Plain},  {0xFFFF0001, Select},
-      {0x00000001, Source}, {0x00010001, Source},         {0x00020001, SourceSwitched},
-      {0x00030001, Source}, {0x00040001, Source},         {0x00050001, Source}, {0x00060001, Source},
-      {0x00070001, Source},
+      {0xFFFF0000, Plain},  {0x00000000, Plain},  {0x00010000, Plain},          {0x00020000, Plain},
+      {0x00030000, Plain},  {0x00040000, Plain},  {0x00080000, Plain},          {kHall7OpticalLine, Plain},
+      {0x00050000, Plain},  {0x00060000, Plain},  {0x00090000, Plain},          {0x000A0000, Plain},
+      {0x00070000, Loud},   {0x000B0000, Plain},  {0x000C0000, Plain},          {0xFFFF0001, Select},
+      {0x00000001, Source}, {0x00010001, Source}, {0x00020001, SourceSwitched}, {0x00030001, Source},
+      {0x00040001, Source}, {0x00050001, Source}, {0x00060001, Source},         {0x00070001, Source},
   };
   return MakeDevice("Sonority Hall 7 Pro", defs, sizeof defs / sizeof defs[0], 8);
 }
@@ -168,8 +166,7 @@ Control* Mixer::ResolveControl(HMIXEROBJ hobj, const MIXERCONTROLDETAILS* pmxcd,
   *pmmr = MMSYSERR_INVALFLAG;
   if ((fdw & 0x0000000F) != MIXER_GETCONTROLDETAILSF_VALUE) return nullptr;
   *pmmr = MMSYSERR_INVALPARAM;
-  if (!pmxcd || pmxcd->cbStruct < sizeof(MIXERCONTROLDETAILS) || pmxcd->cbDetails != sizeof(DWORD) ||
-      !pmxcd->paDetails)
+  if (!pmxcd || pmxcd->cbStruct < sizeof(MIXERCONTROLDETAILS) || pmxcd->cbDetails != sizeof(DWORD) || !pmxcd->paDetails)
     return nullptr;
   *pmmr = MIXERR_INVALCONTROL;
   for (Line& line : dev->lines)

@@ -22,8 +22,8 @@ struct Fault {
 
 struct State {
   DWORD dwPlatformId = VER_PLATFORM_WIN32_NT;
-  std::map<std::string, Key> keys;            // by lower-case path, HKLM-relative
-  std::map<UINT_PTR, std::string> handles;    // open key handle -> path
+  std::map<std::string, Key> keys;          // by lower-case path, HKLM-relative
+  std::map<UINT_PTR, std::string> handles;  // open key handle -> path
   UINT_PTR nextHandle = 0x1000;
   mixermodel::Mixer mixer;
   std::vector<Call> calls;
@@ -78,9 +78,13 @@ bool Injected(const char* function, long* error) {
 
 long AsLong(long v) { return v; }
 template <typename T>
-long AsLong(T* p) { return static_cast<long>(reinterpret_cast<intptr_t>(p)); }
+long AsLong(T* p) {
+  return static_cast<long>(reinterpret_cast<intptr_t>(p));
+}
 template <typename R, typename... A>
-long AsLong(R (*p)(A...)) { return p != nullptr; }
+long AsLong(R (*p)(A...)) {
+  return p != nullptr;
+}
 
 template <typename T>
 T Log(const char* function, const std::ostringstream& args, T result) {
@@ -257,7 +261,8 @@ LONG WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, 
   if (!PathOf(hKey, &path) || hKey == HKEY_LOCAL_MACHINE) return Log("RegQueryValueExA", args, ERROR_INVALID_HANDLE);
   if (lpReserved || (lpData && !lpcbData)) return Log("RegQueryValueExA", args, ERROR_INVALID_PARAMETER);
   RegValue value;
-  if (!GetValue(path, lpValueName ? lpValueName : "", &value)) return Log("RegQueryValueExA", args, ERROR_FILE_NOT_FOUND);
+  if (!GetValue(path, lpValueName ? lpValueName : "", &value))
+    return Log("RegQueryValueExA", args, ERROR_FILE_NOT_FOUND);
   if (lpType) *lpType = value.dwType;
   const DWORD size = static_cast<DWORD>(value.data.size());
   if (!lpcbData) return Log("RegQueryValueExA", args, ERROR_SUCCESS);
@@ -338,7 +343,8 @@ MMRESULT WINAPI mixerGetLineControlsA(HMIXEROBJ hmxobj, LPMIXERLINECONTROLSA pmx
   args << Hex(hmxobj) << std::hex << ", line 0x" << (pmxlc ? pmxlc->dwLineID : 0) << std::dec << ", controls "
        << (pmxlc ? pmxlc->cControls : 0) << ", flags " << fdwControls;
   long error;
-  if (Injected("mixerGetLineControlsA", &error)) return Log("mixerGetLineControlsA", args, static_cast<MMRESULT>(error));
+  if (Injected("mixerGetLineControlsA", &error))
+    return Log("mixerGetLineControlsA", args, static_cast<MMRESULT>(error));
   return Log("mixerGetLineControlsA", args, S().mixer.GetLineControls(hmxobj, pmxlc, fdwControls));
 }
 
@@ -346,8 +352,8 @@ static std::string DetailArgs(HMIXEROBJ hmxobj, const MIXERCONTROLDETAILS* p, DW
   std::ostringstream o;
   o << Hex(hmxobj);
   if (p)
-    o << ", control " << p->dwControlID << ", channels " << p->cChannels << ", items " << p->cMultipleItems
-      << ", cb " << p->cbDetails;
+    o << ", control " << p->dwControlID << ", channels " << p->cChannels << ", items " << p->cMultipleItems << ", cb "
+      << p->cbDetails;
   o << ", flags " << fdw;
   return o.str();
 }

@@ -1,5 +1,5 @@
-// tests/bench/floor.cpp: the start-up floor for a registry tool: a windowless program that imports advapi32 and returns.
-// Built a second time importing winmm as well, to price that import.
+// tests/bench/floor.cpp: the start-up floor for a registry tool: a windowless program that imports advapi32 and
+// returns. Built a second time importing winmm as well, to price that import.
 #include <windows.h>
 #ifdef FLOOR_IMPORTS_WINMM
 #include <mmsystem.h>

@@ -42,7 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Reader in{data, size};
   hostwin32::Reset();
   const uint8_t familySel = in.Byte();
-  const DWORD family = familySel % 3 == 0 ? VER_PLATFORM_WIN32_NT : familySel % 3 == 1 ? VER_PLATFORM_WIN32_WINDOWS : familySel / 3;
+  const DWORD family = familySel % 3 == 0   ? VER_PLATFORM_WIN32_NT
+                       : familySel % 3 == 1 ? VER_PLATFORM_WIN32_WINDOWS
+                                            : familySel / 3;
   hostwin32::SetPlatformId(family);
   const uint8_t flags = in.Byte();
   if (flags & 1) hostwin32::CreateKey(kDriverServiceKey);

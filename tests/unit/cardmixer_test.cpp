@@ -46,9 +46,9 @@ TEST_F(CardMixerTest, OpensTheHighestDeviceCarryingTheBoardName) {
 
 TEST_F(CardMixerTest, MatchesTheWholeNameExactly) {
   const char* const kNearMisses[] = {
-      "Audioscape Arpeggio",            // prefix
-      "Audioscape Arpeggio Deluxe 2",   // longer
-      "audioscape arpeggio deluxe",     // letter case
+      "Audioscape Arpeggio",           // prefix
+      "Audioscape Arpeggio Deluxe 2",  // longer
+      "audioscape arpeggio deluxe",    // letter case
       "AUDIOSCAPE ARPEGGIO DELUXE",
       " Audioscape Arpeggio Deluxe",
       "",
@@ -140,8 +140,14 @@ TEST(MixerBalanceTest, Table) {
   const struct {
     DWORD left, right, balance;
   } kCases[] = {
-      {0x1234, 0x1234, 0x8000}, {0x8000, 0xFFFF, 0xBFFF}, {0xFFFF, 0x8000, 0x4001}, {0, 1, 0xFFFF},
-      {1, 0, 0},                {0, 0, 0x8000},           {0xFFFF, 0, 0},         {0, 0xFFFF, 0xFFFF},
+      {0x1234, 0x1234, 0x8000},
+      {0x8000, 0xFFFF, 0xBFFF},
+      {0xFFFF, 0x8000, 0x4001},
+      {0, 1, 0xFFFF},
+      {1, 0, 0},
+      {0, 0, 0x8000},
+      {0xFFFF, 0, 0},
+      {0, 0xFFFF, 0xFFFF},
       {0x40000, 0x20000, 0x4000},  // beyond 16 bits: no wrap-around
   };
   for (const auto& c : kCases)

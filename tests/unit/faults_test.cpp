@@ -18,19 +18,17 @@ struct Scenario {
 };
 
 const Scenario kScenarios[] = {
-    {"nt both", 2, "optswitch.exe BOTH"},       {"nt restore", 2, "optswitch.exe"},
-    {"nt in", 2, "optswitch.exe IN"},           {"nt out", 2, "optswitch.exe OUT"},
-    {"95 both", 1, "optswitch.exe B"},          {"95 restore", 1, "optswitch.exe"},
-    {"95 in", 1, "optswitch.exe I"},            {"95 out", 1, "optswitch.exe O"},
-    {"nt backup tool", 2, nullptr},             {"95 backup tool", 1, nullptr},
+    {"nt both", 2, "optswitch.exe BOTH"}, {"nt restore", 2, "optswitch.exe"}, {"nt in", 2, "optswitch.exe IN"},
+    {"nt out", 2, "optswitch.exe OUT"},   {"95 both", 1, "optswitch.exe B"},  {"95 restore", 1, "optswitch.exe"},
+    {"95 in", 1, "optswitch.exe I"},      {"95 out", 1, "optswitch.exe O"},   {"nt backup tool", 2, nullptr},
+    {"95 backup tool", 1, nullptr},
 };
 
 // Version queries that fail read as an unsupported family, which has its own tests.
 const char* const kFaultable[] = {
-    "RegOpenKeyExA",   "RegCreateKeyA",         "RegQueryValueExA",        "RegSetValueExA",
-    "RegCloseKey",     "LoadLibraryA",          "GetProcAddress",          "mixerGetNumDevs",
-    "mixerGetDevCapsA", "mixerOpen",            "mixerGetLineControlsA",   "mixerGetControlDetailsA",
-    "mixerSetControlDetails", "mixerClose",
+    "RegOpenKeyExA",         "RegCreateKeyA",           "RegQueryValueExA",       "RegSetValueExA",   "RegCloseKey",
+    "LoadLibraryA",          "GetProcAddress",          "mixerGetNumDevs",        "mixerGetDevCapsA", "mixerOpen",
+    "mixerGetLineControlsA", "mixerGetControlDetailsA", "mixerSetControlDetails", "mixerClose",
 };
 
 const Bytes kInputOn = {0x02, 0x11, 0x12, 0x13, 0x14};
@@ -81,8 +79,8 @@ class FaultTest : public HostTest {
       return r;
     };
     // The seed, its first four bytes, the off pattern, a saved on-value or the default: nothing else.
-    const std::vector<Bytes> allowed = {kInputOn, first4(kInputOn), kOutputOn, first4(kOutputOn), {0, 0, 0, 0},
-                                        {0xFF, 0, 0, 0}, kSavedOut, kSavedIn, {1, 0, 0, 0}};
+    const std::vector<Bytes> allowed = {kInputOn,        first4(kInputOn), kOutputOn, first4(kOutputOn), {0, 0, 0, 0},
+                                        {0xFF, 0, 0, 0}, kSavedOut,        kSavedIn,  {1, 0, 0, 0}};
     for (const char* name : {kValueEnableInput, kValueOutputSource, kValueSourceSelection}) {
       const Bytes& v = snap.at(name);
       if (v == Missing()) continue;

@@ -30,8 +30,7 @@ class HostTest : public ::testing::Test {
   }
 
   static mixermodel::Control* OpticalMute(size_t nDevice = 0) {
-    return hostwin32::Mixer().FindLineControl(nDevice, mixermodel::kArpeggioOpticalLine,
-                                              MIXERCONTROL_CONTROLTYPE_MUTE);
+    return hostwin32::Mixer().FindLineControl(nDevice, mixermodel::kArpeggioOpticalLine, MIXERCONTROL_CONTROLTYPE_MUTE);
   }
   static void SetOpticalMute(bool bMuted) { OpticalMute()->values.assign(1, bMuted ? 1 : 0); }
   static bool IsOpticalMuted() { return OpticalMute()->values[0] == 1; }

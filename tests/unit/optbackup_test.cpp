@@ -39,8 +39,7 @@ TEST_F(OptBackupTest, NtReadsEnableOutputNotTheSource) {
   for (const auto& c : kCases) {
     hostwin32::Reset();
     InstallNtDriver(c.input, c.outputSource);
-    if (!c.enableOutput.empty())
-      hostwin32::SetValue(kDriverServiceKey, kValueEnableOutput, REG_BINARY, c.enableOutput);
+    if (!c.enableOutput.empty()) hostwin32::SetValue(kDriverServiceKey, kValueEnableOutput, REG_BINARY, c.enableOutput);
     EXPECT_EQ(kExitDone, RunOptBackup());
     EXPECT_EQ(Bytes(c.in, c.in + 1), In());
     EXPECT_EQ(Bytes(c.out, c.out + 1), Out());

@@ -31,9 +31,12 @@ TEST_F(OpticalStoreTest, OnlyTheFirstByteDecidesTheState) {
     Bytes value;
     bool bOnNt, bOn9xOutput;
   } kCases[] = {
-      {{0x00, 0x00, 0x00, 0x00}, false, false}, {{0x00, 0xFF, 0x01, 0x01}, false, false},
-      {{0x01, 0x00, 0x00, 0x00}, true, true},   {{0xFE}, true, true},
-      {{0xFF, 0x00, 0x00, 0x00}, true, false},  {{}, false, false},
+      {{0x00, 0x00, 0x00, 0x00}, false, false},
+      {{0x00, 0xFF, 0x01, 0x01}, false, false},
+      {{0x01, 0x00, 0x00, 0x00}, true, true},
+      {{0xFE}, true, true},
+      {{0xFF, 0x00, 0x00, 0x00}, true, false},
+      {{}, false, false},
       {{0x02, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, true, true},  // longer than asked for
   };
   for (const auto& c : kCases) {

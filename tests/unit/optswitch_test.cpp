@@ -22,7 +22,9 @@ TEST(OptSwitchCommandLine, ArgumentStringSkipsProgramNameAndBlanks) {
       {"\"unterminated quote IN", ""},
       {"\"\" BOTH", "BOTH"},
       {"C:\\Pr\xe9sentation\\optswitch.exe IN", "IN"},  // a byte above 127 is part of the name
-      {"optswitch.exe\x7f" "B", ""},                    // DEL is no blank: all one name
+      {"optswitch.exe\x7f"
+       "B",
+       ""},  // DEL is no blank: all one name
   };
   for (const auto& c : kCases) EXPECT_STREQ(c.arguments, ArgumentString(c.commandLine)) << c.commandLine;
 }
@@ -32,10 +34,24 @@ TEST(OptSwitchCommandLine, FirstCharacterDecidesCaseSensitively) {
     const char* arguments;
     bool bInput, bOutput;
   } kCases[] = {
-      {"BOTH", true, true}, {"B", true, true},   {"Bx", true, true},    {"IN", true, false},
-      {"I", true, false},   {"INPUT", true, false}, {"OUT", false, true}, {"O", false, true},
-      {"OUTPUT IN", false, true}, {"in", false, false}, {"out", false, false}, {"both", false, false},
-      {"", false, false},   {"\"B\"", false, false}, {"-IN", false, false}, {"\xc2" "B", false, false},
+      {"BOTH", true, true},
+      {"B", true, true},
+      {"Bx", true, true},
+      {"IN", true, false},
+      {"I", true, false},
+      {"INPUT", true, false},
+      {"OUT", false, true},
+      {"O", false, true},
+      {"OUTPUT IN", false, true},
+      {"in", false, false},
+      {"out", false, false},
+      {"both", false, false},
+      {"", false, false},
+      {"\"B\"", false, false},
+      {"-IN", false, false},
+      {"\xc2"
+       "B",
+       false, false},
   };
   for (const auto& c : kCases) {
     const SwitchRequest r = ParseSwitchRequest(c.arguments);
@@ -46,7 +62,9 @@ TEST(OptSwitchCommandLine, FirstCharacterDecidesCaseSensitively) {
 
 class OptSwitchTest : public HostTest {
  protected:
-  static int Run(const char* args) { return RunOptSwitch((std::string("\"C:\\Program Files\\optswitch.exe\" ") + args).c_str()); }
+  static int Run(const char* args) {
+    return RunOptSwitch((std::string("\"C:\\Program Files\\optswitch.exe\" ") + args).c_str());
+  }
   static Bytes NtIn() { return Value(kDriverServiceKey, kValueEnableInput); }
   static Bytes NtOut() { return Value(kDriverServiceKey, kValueOutputSource); }
   static Bytes SavedIn() { return Value(kPatchKey, kValueSavedInput); }
@@ -59,7 +77,7 @@ TEST_F(OptSwitchTest, InTwiceKeepsTheFirstBackupThenRestores) {
   EXPECT_EQ(kExitDone, Run("IN"));
   EXPECT_EQ(Bytes({0, 0, 0, 0}), NtIn());
   EXPECT_EQ(Bytes({2, 0, 0, 0}), SavedIn());
-  EXPECT_EQ(Bytes({1, 0, 0, 0}), NtOut());    // restored: written back unchanged
+  EXPECT_EQ(Bytes({1, 0, 0, 0}), NtOut());     // restored: written back unchanged
   EXPECT_EQ(Bytes({1, 0, 0, 0}), SavedOut());  // and saved on the way
   EXPECT_EQ(kExitDone, Run("IN"));
   EXPECT_EQ(Bytes({2, 0, 0, 0}), SavedIn());

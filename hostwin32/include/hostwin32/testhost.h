@@ -33,7 +33,7 @@ bool KeyExists(const std::string& path);
 void DeleteKey(const std::string& path);  // with its subkeys
 void SetValue(const std::string& path, const std::string& name, DWORD dwType, const std::vector<BYTE>& data);
 bool GetValue(const std::string& path, const std::string& name, RegValue* pValue);
-size_t OpenKeyCount();  // handles handed out and not yet closed
+size_t OpenKeyCount();     // handles handed out and not yet closed
 int LoadedLibraryCount();  // winmm loads not yet freed
 
 mixermodel::Mixer& Mixer();

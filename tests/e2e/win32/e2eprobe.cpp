@@ -42,12 +42,18 @@ bool Fail(const char* pszOp, const char* pszWhy) {
 
 const char* TypeName(DWORD dwType) {
   switch (dwType) {
-    case REG_BINARY: return "bin";
-    case REG_SZ: return "sz";
-    case REG_DWORD: return "dword";
-    case REG_NONE: return "none";
-    case REG_MULTI_SZ: return "multi";
-    default: return nullptr;
+    case REG_BINARY:
+      return "bin";
+    case REG_SZ:
+      return "sz";
+    case REG_DWORD:
+      return "dword";
+    case REG_NONE:
+      return "none";
+    case REG_MULTI_SZ:
+      return "multi";
+    default:
+      return nullptr;
   }
 }
 
@@ -108,8 +114,8 @@ bool SetCards(const char* pszNames) {
   list[cch + 1] = 0;  // the list's own terminator; an empty list is two zeros
   HKEY hKey = nullptr;
   if (RegCreateKeyA(HKEY_LOCAL_MACHINE, kCardSimKey, &hKey) != ERROR_SUCCESS) return Fail("card", "cannot create key");
-  const LONG lResult =
-      RegSetValueExA(hKey, kCardSimDevices, 0, REG_MULTI_SZ, reinterpret_cast<BYTE*>(list), static_cast<DWORD>(cch + 2));
+  const LONG lResult = RegSetValueExA(hKey, kCardSimDevices, 0, REG_MULTI_SZ, reinterpret_cast<BYTE*>(list),
+                                      static_cast<DWORD>(cch + 2));
   RegCloseKey(hKey);
   return lResult == ERROR_SUCCESS || Fail("card", "RegSetValueExA failed");
 }
@@ -162,13 +168,15 @@ bool SetVersion(char** f, int n) {
   snprintf(path, sizeof path, "Software\\Wine\\AppDefaults\\%s", f[1]);
   HKEY hKey = nullptr;
   if (RegCreateKeyA(HKEY_CURRENT_USER, path, &hKey) != ERROR_SUCCESS) return Fail("ver", "cannot create key");
-  const LONG lResult =
-      RegSetValueExA(hKey, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(f[2]), static_cast<DWORD>(strlen(f[2]) + 1));
+  const LONG lResult = RegSetValueExA(hKey, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(f[2]),
+                                      static_cast<DWORD>(strlen(f[2]) + 1));
   RegCloseKey(hKey);
   return lResult == ERROR_SUCCESS || Fail("ver", "RegSetValueExA failed");
 }
 
-int CompareNames(const void* a, const void* b) { return strcmp(static_cast<const char*>(a), static_cast<const char*>(b)); }
+int CompareNames(const void* a, const void* b) {
+  return strcmp(static_cast<const char*>(a), static_cast<const char*>(b));
+}
 
 void DumpKey(const KeyAlias& key) {
   HKEY hKey = nullptr;
@@ -193,8 +201,10 @@ void DumpKey(const KeyAlias& key) {
       continue;
     }
     const char* pszType = TypeName(dwType);
-    if (pszType) printf("%s:%s=%s:%lu:", key.pszAlias, names[i], pszType, cb);
-    else printf("%s:%s=%lu:%lu:", key.pszAlias, names[i], dwType, cb);
+    if (pszType)
+      printf("%s:%s=%s:%lu:", key.pszAlias, names[i], pszType, cb);
+    else
+      printf("%s:%s=%lu:%lu:", key.pszAlias, names[i], dwType, cb);
     for (DWORD k = 0; k < cb; ++k) printf("%02X", data[k]);
     printf("\n");
   }
@@ -209,8 +219,10 @@ void DumpMixers() {
     memset(&caps, 0, sizeof caps);
     mixerGetDevCapsA(n, &caps, sizeof caps);
     LONG fMuted = 0;
-    if (OpticalMute(n, nullptr, &fMuted)) printf("mixer%u=%.*s:mute=%ld\n", n, MAXPNAMELEN, caps.szPname, fMuted);
-    else printf("mixer%u=%.*s:mute=?\n", n, MAXPNAMELEN, caps.szPname);
+    if (OpticalMute(n, nullptr, &fMuted))
+      printf("mixer%u=%.*s:mute=%ld\n", n, MAXPNAMELEN, caps.szPname, fMuted);
+    else
+      printf("mixer%u=%.*s:mute=?\n", n, MAXPNAMELEN, caps.szPname);
   }
 }
 
@@ -233,7 +245,8 @@ bool RunOp(char* pszOp) {
   if (strcmp(f[0], "card") == 0) return n == 2 ? SetCards(f[1]) : Fail("card", "expected card:NAME|NAME...");
   if (strcmp(f[0], "mute") == 0) {
     const LONG fValue = n == 3 ? atol(f[2]) : 0;
-    return (n == 3 && OpticalMute(static_cast<UINT>(atoi(f[1])), &fValue, nullptr)) || Fail("mute", "no such mixer line");
+    return (n == 3 && OpticalMute(static_cast<UINT>(atoi(f[1])), &fValue, nullptr)) ||
+           Fail("mute", "no such mixer line");
   }
   if (strcmp(f[0], "ver") == 0) return SetVersion(f, n);
   if (strcmp(f[0], "dump") == 0) {

@@ -4,14 +4,14 @@
 void CheckFailed(const char* file, int line, const char* expr, long actual, long expected);
 int CheckFailures();
 
-#define CHECK(cond) \
-  do { \
+#define CHECK(cond)                                            \
+  do {                                                         \
     if (!(cond)) CheckFailed(__FILE__, __LINE__, #cond, 0, 0); \
   } while (0)
 
-#define CHECK_EQ(actual, expected) \
-  do { \
-    long check_a_ = (long)(actual); \
-    long check_e_ = (long)(expected); \
+#define CHECK_EQ(actual, expected)                                                                           \
+  do {                                                                                                       \
+    long check_a_ = (long)(actual);                                                                          \
+    long check_e_ = (long)(expected);                                                                        \
     if (check_a_ != check_e_) CheckFailed(__FILE__, __LINE__, #actual " == " #expected, check_a_, check_e_); \
   } while (0)

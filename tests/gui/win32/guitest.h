@@ -10,7 +10,7 @@ struct GuiTestRegistrar {
   GuiTestRegistrar* m_pNext;
 };
 
-#define GUI_TEST(name) \
-  static void name(); \
+#define GUI_TEST(name)                                   \
+  static void name();                                    \
   static GuiTestRegistrar name##_registrar(#name, name); \
   static void name()

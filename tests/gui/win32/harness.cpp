@@ -81,8 +81,9 @@ void Pump() {
 bool SameBitmap(HBITMAP hBitmap, UINT nIDResource) {
   HBITMAP hRef = ::LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
   BITMAP a = {}, b = {};
-  bool bSame = hBitmap != NULL && hRef != NULL && ::GetObjectA(hBitmap, sizeof a, &a) && ::GetObjectA(hRef, sizeof b, &b) &&
-               a.bmWidth == b.bmWidth && a.bmHeight == b.bmHeight && a.bmBitsPixel == b.bmBitsPixel;
+  bool bSame = hBitmap != NULL && hRef != NULL && ::GetObjectA(hBitmap, sizeof a, &a) &&
+               ::GetObjectA(hRef, sizeof b, &b) && a.bmWidth == b.bmWidth && a.bmHeight == b.bmHeight &&
+               a.bmBitsPixel == b.bmBitsPixel;
   if (bSame) {
     LONG cb = a.bmWidthBytes * a.bmHeight;
     void* pa = malloc(static_cast<size_t>(cb));

@@ -23,7 +23,7 @@ class CLeakyDlg : public CProbeDlg {
 };
 
 BEGIN_MESSAGE_MAP(CLeakyDlg, CProbeDlg)
-  ON_WM_PAINT()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 int g_nRepaints = 0;

@@ -13,7 +13,7 @@ GuiTestRegistrar* g_pFirst = NULL;
 GuiTestRegistrar** g_ppLast = &g_pFirst;
 int g_nFailedTests = 0;
 const char* g_pszOnly = NULL;
-}
+}  // namespace
 
 GuiTestRegistrar::GuiTestRegistrar(const char* pszName, GuiTestFn pfn) : m_pszName(pszName), m_pfn(pfn), m_pNext(NULL) {
   *g_ppLast = this;

@@ -12,11 +12,13 @@ void ExpectPage(CProbeDlg& dlg, int nPage, int nLine) {
   HBITMAP hOut = bInput ? (HBITMAP)dlg.m_bmpOutputTabOff : (HBITMAP)dlg.m_bmpOutputTabOn;
   if (dlg.ImageOf(IDC_INPUT_TAB) != hIn) CheckFailed(__FILE__, nLine, "Optical-Input tab image", 0, nPage);
   if (dlg.ImageOf(IDC_OUTPUT_TAB) != hOut) CheckFailed(__FILE__, nLine, "Optical-Output tab image", 0, nPage);
-  if (dlg.m_pSheet->GetActiveIndex() != nPage) CheckFailed(__FILE__, nLine, "active page", dlg.m_pSheet->GetActiveIndex(), nPage);
+  if (dlg.m_pSheet->GetActiveIndex() != nPage)
+    CheckFailed(__FILE__, nLine, "active page", dlg.m_pSheet->GetActiveIndex(), nPage);
   CPropertyPage* pShown = dlg.m_pSheet->GetPage(nPage);
   CPropertyPage* pHidden = dlg.m_pSheet->GetPage(1 - nPage);
   if (!::IsWindowVisible(pShown->m_hWnd)) CheckFailed(__FILE__, nLine, "shown page visible", 0, nPage);
-  if (pHidden->m_hWnd != NULL && ::IsWindowVisible(pHidden->m_hWnd)) CheckFailed(__FILE__, nLine, "other page hidden", 1, 0);
+  if (pHidden->m_hWnd != NULL && ::IsWindowVisible(pHidden->m_hWnd))
+    CheckFailed(__FILE__, nLine, "other page hidden", 1, 0);
 }
 
 bool WholeClientInvalid(HWND hWnd) {

@@ -23,11 +23,16 @@ void CheckStartState(CProbeDlg& dlg) {
     CBitmap CBeamsetDlg::*pm;
     UINT nID;
   } kBitmaps[] = {
-      {&CBeamsetDlg::m_bmpApplyUp, IDB_APPLY_UP},         {&CBeamsetDlg::m_bmpCancelUp, IDB_CANCEL_UP},
-      {&CBeamsetDlg::m_bmpOkUp, IDB_OK_UP},               {&CBeamsetDlg::m_bmpApplyDown, IDB_APPLY_DOWN},
-      {&CBeamsetDlg::m_bmpCancelDown, IDB_CANCEL_DOWN},   {&CBeamsetDlg::m_bmpOkDown, IDB_OK_DOWN},
-      {&CBeamsetDlg::m_bmpInputTabOff, IDB_INPUT_TAB_OFF}, {&CBeamsetDlg::m_bmpOutputTabOff, IDB_OUTPUT_TAB_OFF},
-      {&CBeamsetDlg::m_bmpInputTabOn, IDB_INPUT_TAB_ON},  {&CBeamsetDlg::m_bmpOutputTabOn, IDB_OUTPUT_TAB_ON},
+      {&CBeamsetDlg::m_bmpApplyUp, IDB_APPLY_UP},
+      {&CBeamsetDlg::m_bmpCancelUp, IDB_CANCEL_UP},
+      {&CBeamsetDlg::m_bmpOkUp, IDB_OK_UP},
+      {&CBeamsetDlg::m_bmpApplyDown, IDB_APPLY_DOWN},
+      {&CBeamsetDlg::m_bmpCancelDown, IDB_CANCEL_DOWN},
+      {&CBeamsetDlg::m_bmpOkDown, IDB_OK_DOWN},
+      {&CBeamsetDlg::m_bmpInputTabOff, IDB_INPUT_TAB_OFF},
+      {&CBeamsetDlg::m_bmpOutputTabOff, IDB_OUTPUT_TAB_OFF},
+      {&CBeamsetDlg::m_bmpInputTabOn, IDB_INPUT_TAB_ON},
+      {&CBeamsetDlg::m_bmpOutputTabOn, IDB_OUTPUT_TAB_ON},
   };
   for (const auto& b : kBitmaps) {
     if (!SameBitmap(dlg.*b.pm, b.nID)) CheckFailed(__FILE__, __LINE__, "bitmap member holds its resource", 0, b.nID);
@@ -75,7 +80,8 @@ void CheckSheet(CProbeDlg& dlg) {
   static const int kSheetButtons[] = {IDOK, IDCANCEL, 0x3021, IDHELP};
   for (int id : kSheetButtons) {
     HWND h = ::GetDlgItem(hSheet, id);
-    if (h != NULL && (::IsWindowVisible(h) || ::IsWindowEnabled(h))) CheckFailed(__FILE__, __LINE__, "sheet button hidden", id, 0);
+    if (h != NULL && (::IsWindowVisible(h) || ::IsWindowEnabled(h)))
+      CheckFailed(__FILE__, __LINE__, "sheet button hidden", id, 0);
   }
   CHECK_EQ(dlg.m_pSheet->GetPageCount(), 2);
   CHECK(dlg.m_pSheet->GetPage(0) == &dlg.m_pSheet->m_pageIn);
@@ -172,13 +178,15 @@ void CheckSystemCommands(CProbeDlg& dlg) {
   // The low four bits are masked off: 0x10 to 0x1F all mean About.
   static const WPARAM kAbout[] = {0x0010, 0x0013, 0x001F};
   for (WPARAM nID : kAbout) {
-    if (!SysCommandOpensAbout(dlg.m_hWnd, nID)) CheckFailed(__FILE__, __LINE__, "opens About", static_cast<long>(nID), 1);
+    if (!SysCommandOpensAbout(dlg.m_hWnd, nID))
+      CheckFailed(__FILE__, __LINE__, "opens About", static_cast<long>(nID), 1);
   }
   CHECK(g_hAboutOwner == dlg.m_hWnd);
   CHECK_EQ(dlg.m_bAllowDeactivate, 0);  // the About box does not open the activation gate
   static const WPARAM kNotAbout[] = {0x000F, 0x0020, 0x00F0};
   for (WPARAM nID : kNotAbout) {
-    if (SysCommandOpensAbout(dlg.m_hWnd, nID)) CheckFailed(__FILE__, __LINE__, "goes to default processing", static_cast<long>(nID), 0);
+    if (SysCommandOpensAbout(dlg.m_hWnd, nID))
+      CheckFailed(__FILE__, __LINE__, "goes to default processing", static_cast<long>(nID), 0);
   }
   // Default processing really runs: minimise and restore.
   ::SendMessageA(dlg.m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -217,11 +225,8 @@ GUI_TEST(MinimisedIconIsCentredRoundingHalfUp) {
   static const struct {
     int cx, cy, cxIcon, cyIcon, x, y;
   } kCases[] = {
-      {0, 0, 32, 32, -15, -15},    // divisions truncate toward zero
-      {500, 339, 32, 32, 234, 154},
-      {16, 16, 32, 32, -7, -7},
-      {33, 34, 32, 32, 1, 1},
-      {48, 48, 16, 16, 16, 16},
+      {0, 0, 32, 32, -15, -15},  // divisions truncate toward zero
+      {500, 339, 32, 32, 234, 154}, {16, 16, 32, 32, -7, -7}, {33, 34, 32, 32, 1, 1}, {48, 48, 16, 16, 16, 16},
   };
   for (const auto& c : kCases) {
     CPoint pt = CBeamsetDlg::IconOrigin(CRect(0, 0, c.cx, c.cy), c.cxIcon, c.cyIcon);
