@@ -9,19 +9,7 @@ IMPLEMENT_DYNCREATE(CDC, CObject)
 
 namespace {
 
-CObject* NewTempDC(HANDLE h) {
-  CDC* p = new CDC;
-  if (p != NULL) p->m_hDC = static_cast<HDC>(h);
-  return p;
-}
-
-void DeleteTempDC(CObject* pObject) {
-  CDC* p = static_cast<CDC*>(pObject);
-  p->m_hDC = NULL;
-  delete p;
-}
-
-CHandleMap g_dcMap(NewTempDC, DeleteTempDC);
+CTypedHandleMap<CDC, HDC, &CDC::m_hDC> g_dcMap;
 
 }  // namespace
 
@@ -31,23 +19,13 @@ CDC::~CDC() {
   if (m_hDC != NULL) DeleteDC();
 }
 
-CDC* CDC::FromHandle(HDC hDC) { return static_cast<CDC*>(g_dcMap.FromHandle(hDC)); }
+CDC* CDC::FromHandle(HDC hDC) { return g_dcMap.FromHandle(hDC); }
 
 void CDC::DeleteTempMap() { g_dcMap.DeleteTemp(); }
 
-BOOL CDC::Attach(HDC hDC) {
-  if (hDC == NULL || m_hDC != NULL) return FALSE;
-  m_hDC = hDC;
-  g_dcMap.SetPermanent(hDC, this);
-  return TRUE;
-}
+BOOL CDC::Attach(HDC hDC) { return g_dcMap.Attach(this, hDC); }
 
-HDC CDC::Detach() {
-  HDC hDC = m_hDC;
-  if (hDC != NULL) g_dcMap.RemoveHandle(hDC);
-  m_hDC = NULL;
-  return hDC;
-}
+HDC CDC::Detach() { return g_dcMap.Detach(this); }
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC) { return Attach(::CreateCompatibleDC(pDC != NULL ? pDC->m_hDC : NULL)); }
 

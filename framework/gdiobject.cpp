@@ -7,19 +7,7 @@ IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 
 namespace {
 
-CObject* NewTempGdiObject(HANDLE h) {
-  CGdiObject* p = new CGdiObject;
-  if (p != NULL) p->m_hObject = h;
-  return p;
-}
-
-void DeleteTempGdiObject(CObject* pObject) {
-  CGdiObject* p = static_cast<CGdiObject*>(pObject);
-  p->m_hObject = NULL;  // a temporary wrapper never owns its handle
-  delete p;
-}
-
-CHandleMap g_gdiMap(NewTempGdiObject, DeleteTempGdiObject);
+CTypedHandleMap<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject> g_gdiMap;
 
 }  // namespace
 
@@ -27,23 +15,13 @@ CGdiObject::CGdiObject() : m_hObject(NULL) {}
 
 CGdiObject::~CGdiObject() { DeleteObject(); }
 
-CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject) { return static_cast<CGdiObject*>(g_gdiMap.FromHandle(hObject)); }
+CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject) { return g_gdiMap.FromHandle(hObject); }
 
 void CGdiObject::DeleteTempMap() { g_gdiMap.DeleteTemp(); }
 
-BOOL CGdiObject::Attach(HGDIOBJ hObject) {
-  if (hObject == NULL || m_hObject != NULL) return FALSE;
-  m_hObject = hObject;
-  g_gdiMap.SetPermanent(hObject, this);
-  return TRUE;
-}
+BOOL CGdiObject::Attach(HGDIOBJ hObject) { return g_gdiMap.Attach(this, hObject); }
 
-HGDIOBJ CGdiObject::Detach() {
-  HGDIOBJ hObject = m_hObject;
-  if (hObject != NULL) g_gdiMap.RemoveHandle(hObject);
-  m_hObject = NULL;
-  return hObject;
-}
+HGDIOBJ CGdiObject::Detach() { return g_gdiMap.Detach(this); }
 
 BOOL CGdiObject::DeleteObject() {
   if (m_hObject == NULL) return FALSE;

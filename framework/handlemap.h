@@ -41,3 +41,38 @@ class CHandleMap {
   Table m_permanent;
   Table m_temporary;
 };
+
+// The handle map of one wrapper class T, which keeps its handle of type H in the member pm.
+// Temporary wrappers borrow their handle: deleting one never destroys what it wraps.
+template <class T, class H, H T::*pm>
+class CTypedHandleMap : public CHandleMap {
+ public:
+  constexpr CTypedHandleMap() : CHandleMap(NewTempObject, DeleteTempObject) {}
+
+  T* FromHandle(H h) { return static_cast<T*>(CHandleMap::FromHandle(h)); }
+  T* LookupPermanent(H h) const { return static_cast<T*>(CHandleMap::LookupPermanent(h)); }
+
+  BOOL Attach(T* pObject, H h) {
+    if (h == NULL || pObject->*pm != NULL || !SetPermanent(h, pObject)) return FALSE;
+    pObject->*pm = h;
+    return TRUE;
+  }
+  H Detach(T* pObject) {
+    H h = pObject->*pm;
+    if (h != NULL) RemoveHandle(h);
+    pObject->*pm = NULL;
+    return h;
+  }
+
+ private:
+  static CObject* NewTempObject(HANDLE h) {
+    T* pObject = new T;
+    if (pObject != NULL) pObject->*pm = static_cast<H>(h);
+    return pObject;
+  }
+  static void DeleteTempObject(CObject* pObject) {
+    T* p = static_cast<T*>(pObject);
+    p->*pm = NULL;
+    delete p;
+  }
+};

@@ -7,19 +7,7 @@ IMPLEMENT_DYNCREATE(CMenu, CObject)
 
 namespace {
 
-CObject* NewTempMenu(HANDLE h) {
-  CMenu* p = new CMenu;
-  if (p != NULL) p->m_hMenu = static_cast<HMENU>(h);
-  return p;
-}
-
-void DeleteTempMenu(CObject* pObject) {
-  CMenu* p = static_cast<CMenu*>(pObject);
-  p->m_hMenu = NULL;
-  delete p;
-}
-
-CHandleMap g_menuMap(NewTempMenu, DeleteTempMenu);
+CTypedHandleMap<CMenu, HMENU, &CMenu::m_hMenu> g_menuMap;
 
 }  // namespace
 
@@ -27,23 +15,13 @@ CMenu::CMenu() : m_hMenu(NULL) {}
 
 CMenu::~CMenu() { DestroyMenu(); }
 
-CMenu* CMenu::FromHandle(HMENU hMenu) { return static_cast<CMenu*>(g_menuMap.FromHandle(hMenu)); }
+CMenu* CMenu::FromHandle(HMENU hMenu) { return g_menuMap.FromHandle(hMenu); }
 
 void CMenu::DeleteTempMap() { g_menuMap.DeleteTemp(); }
 
-BOOL CMenu::Attach(HMENU hMenu) {
-  if (hMenu == NULL || m_hMenu != NULL) return FALSE;
-  m_hMenu = hMenu;
-  g_menuMap.SetPermanent(hMenu, this);
-  return TRUE;
-}
+BOOL CMenu::Attach(HMENU hMenu) { return g_menuMap.Attach(this, hMenu); }
 
-HMENU CMenu::Detach() {
-  HMENU hMenu = m_hMenu;
-  if (hMenu != NULL) g_menuMap.RemoveHandle(hMenu);
-  m_hMenu = NULL;
-  return hMenu;
-}
+HMENU CMenu::Detach() { return g_menuMap.Detach(this); }
 
 BOOL CMenu::DestroyMenu() {
   if (m_hMenu == NULL) return FALSE;

@@ -16,19 +16,7 @@ END_MESSAGE_MAP()
 
 namespace {
 
-CObject* NewTempWnd(HANDLE h) {
-  CWnd* pWnd = new CWnd;
-  if (pWnd != NULL) pWnd->m_hWnd = static_cast<HWND>(h);
-  return pWnd;
-}
-
-void DeleteTempWnd(CObject* pObject) {
-  CWnd* pWnd = static_cast<CWnd*>(pObject);
-  pWnd->m_hWnd = NULL;
-  delete pWnd;
-}
-
-CHandleMap g_wndMap(NewTempWnd, DeleteTempWnd);
+CTypedHandleMap<CWnd, HWND, &CWnd::m_hWnd> g_wndMap;
 
 // The message being handled, for Default(); saved and restored around nested dispatch.
 MSG g_lastSentMsg = {};
@@ -87,25 +75,15 @@ CWnd::~CWnd() {
   if (m_hWnd != NULL && FromHandlePermanent(m_hWnd) == this) DestroyWindow();
 }
 
-CWnd* CWnd::FromHandle(HWND hWnd) { return static_cast<CWnd*>(g_wndMap.FromHandle(hWnd)); }
+CWnd* CWnd::FromHandle(HWND hWnd) { return g_wndMap.FromHandle(hWnd); }
 
-CWnd* CWnd::FromHandlePermanent(HWND hWnd) { return static_cast<CWnd*>(g_wndMap.LookupPermanent(hWnd)); }
+CWnd* CWnd::FromHandlePermanent(HWND hWnd) { return g_wndMap.LookupPermanent(hWnd); }
 
 void CWnd::DeleteTempMap() { g_wndMap.DeleteTemp(); }
 
-BOOL CWnd::Attach(HWND hWndNew) {
-  if (hWndNew == NULL || m_hWnd != NULL) return FALSE;
-  if (!g_wndMap.SetPermanent(hWndNew, this)) return FALSE;
-  m_hWnd = hWndNew;
-  return TRUE;
-}
+BOOL CWnd::Attach(HWND hWndNew) { return g_wndMap.Attach(this, hWndNew); }
 
-HWND CWnd::Detach() {
-  HWND hWnd = m_hWnd;
-  if (hWnd != NULL) g_wndMap.RemoveHandle(hWnd);
-  m_hWnd = NULL;
-  return hWnd;
-}
+HWND CWnd::Detach() { return g_wndMap.Detach(this); }
 
 BOOL CWnd::SubclassWindow(HWND hWnd) {
   if (!Attach(hWnd)) return FALSE;
