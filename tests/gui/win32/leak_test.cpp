@@ -77,3 +77,65 @@ GUI_TEST(LeakCheckSeesDeliberateLeaks) {
   CHECK(g_nGdiGrowth >= 40);
   CHECK_EQ(g_nWindowGrowth, 10);
 }
+
+namespace {
+
+WNDPROC g_pfnPageProc = NULL;
+
+// A page procedure that leaks one bitmap per paint.
+LRESULT CALLBACK LeakyPageProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_PAINT) ::CreateBitmap(1, 1, 1, 1, NULL);
+  return ::CallWindowProcA(g_pfnPageProc, hWnd, message, wParam, lParam);
+}
+
+bool g_bLeakyPages = false;
+int g_nPageRounds = 0;
+
+// Each round repaints a page and sweeps the pointer through both hover zones and out again.
+void RepaintAndHoverPages(CProbeDlg& dlg) {
+  HWND hPages[] = {ShowPage(dlg, 1).m_hWnd, ShowPage(dlg, 0).m_hWnd};
+  if (g_bLeakyPages) {
+    for (HWND hPage : hPages)
+      g_pfnPageProc = reinterpret_cast<WNDPROC>(
+          ::SetWindowLongPtrA(hPage, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LeakyPageProc)));
+  }
+  // One round before the baseline: the first showing of each description and font is no leak.
+  int nGdi = 0, nWindows = 0;
+  static const POINT kSweep[] = {{40, 60}, {40, 85}, {400, 150}, {40, 125}};
+  for (int i = -2; i < g_nPageRounds; ++i) {
+    if (i == 0) {
+      Settle();
+      nGdi = CountGdiObjects();
+      nWindows = CountWindows();
+    }
+    HWND hPage = hPages[(i + 2) % 2];
+    ::RedrawWindow(hPage, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    for (const POINT& pt : kSweep) {
+      ::SendMessageA(hPage, WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+      ::UpdateWindow(hPage);
+    }
+  }
+  Settle();
+  g_nGdiGrowth = CountGdiObjects() - nGdi;
+  g_nWindowGrowth = CountWindows() - nWindows;
+  dlg.EndDialog(IDCANCEL);
+}
+
+}  // namespace
+
+GUI_TEST(PageRepaintsAndHoverSweepsLeakNothing) {
+  g_bLeakyPages = false;
+  g_nPageRounds = 1000;
+  CProbeDlg dlg;
+  RunScripted(dlg, RepaintAndHoverPages);
+  CHECK_EQ(g_nGdiGrowth, 0);
+  CHECK_EQ(g_nWindowGrowth, 0);
+}
+
+GUI_TEST(PageLeakCheckSeesADeliberateLeak) {
+  g_bLeakyPages = true;
+  g_nPageRounds = 40;
+  CProbeDlg dlg;
+  RunScripted(dlg, RepaintAndHoverPages);
+  CHECK(g_nGdiGrowth >= 40);
+}
