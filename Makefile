@@ -19,10 +19,10 @@ build: build-win32 build-host
 test: build
 	ctest --preset host
 
-# The suite on a simulated card under Wine, then a screenshot of Beamset.
+# The suite on a simulated card under Wine, then Beamset used from end to end, with the README's pictures.
 demo: build-win32
 	scripts/demo
-	@if [ -x scripts/screenshot ]; then scripts/screenshot docs/beamset.png; fi
+	scripts/screenshot docs
 
 # Start-up cost of both tools under Wine against a floor that only reaches the registry.
 bench: build-win32
