@@ -3,16 +3,16 @@
 # the forced restart ends every process of the prefix, so this throwaway prefix is driven from the Linux side
 # with the real pointer: change the output, Apply, "Restart now"; Beamset must end, the simulated boot must
 # run the prefix's RunOnce entry (a marker the probe writes), and the output must be written as chosen.
-# Usage: restart-now-test.sh BUILD_DIR
+# Usage: restart-now-test.sh
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "$1" && pwd)
 
 . "$here/../lib/wineprefix.sh"
 . "$here/../lib/beamsetui.sh"
+wine_arch_select
 wine_prefix_start --display
 trap 'ui_stop; wine_prefix_cleanup' EXIT
-ui_install "$build" || exit 2
+ui_install "$BEAMSET_WINE_BUILD" || exit 2
 
 failures=0
 fail() {

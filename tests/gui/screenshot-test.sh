@@ -2,7 +2,7 @@
 # tests/gui/screenshot-test.sh: runs scripts/screenshot (Beamset used from end to end with the real pointer) on a
 # private Xvfb, then checks its pictures: both page shots are the 500 x 338 window with known pixels of the
 # background, page, tab and button bitmaps where they should land, and the prompt is its own window.
-# Usage: screenshot-test.sh BUILD_DIR
+# Usage: screenshot-test.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 res="$root/beamset/res"
@@ -10,7 +10,7 @@ shots=$(mktemp -d /tmp/beamset-shots.XXXXXX)
 trap 'rm -rf "$shots"' EXIT
 
 unset DISPLAY  # its own display, so the pixels are ours alone
-BEAMSET_WIN32_BUILD_DIR="$1" timeout 150 "$root/scripts/screenshot" "$shots"
+timeout 150 "$root/scripts/screenshot" "$shots"
 
 failures=0
 pixel() { convert "$1" -format "%[hex:u.p{$2,$3}]" info: | cut -c1-6; }
