@@ -80,6 +80,11 @@ int RunScripted(CProbeDlg& dlg, void (*script)(CProbeDlg& dlg)) {
   return nResult;
 }
 
+int RunScripted(void (*script)(CProbeDlg& dlg)) {
+  CProbeDlg dlg;
+  return RunScripted(dlg, script);
+}
+
 void Pump() {
   MSG msg;
   for (int i = 0; i < 2000 && ::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE); ++i) {

@@ -35,6 +35,8 @@ class CProbeDlg : public CBeamsetDlg {
 // Runs dlg.DoModal() with dlg as the application's main window; script runs from a timer inside the
 // dialog's own message loop and must end the dialog. Returns what DoModal returned.
 int RunScripted(CProbeDlg& dlg, void (*script)(CProbeDlg& dlg));
+// The same on a probe dialog of its own.
+int RunScripted(void (*script)(CProbeDlg& dlg));
 
 // Dispatches what is queued, through the thread's pre-translation like the dialog's loop does.
 void Pump();

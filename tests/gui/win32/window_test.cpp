@@ -201,25 +201,13 @@ void CheckSystemCommands(CProbeDlg& dlg) {
 
 }  // namespace
 
-GUI_TEST(StartStateHasReleasedImagesAndInputTab) {
-  CProbeDlg dlg;
-  RunScripted(dlg, CheckStartState);
-}
+GUI_TEST(StartStateHasReleasedImagesAndInputTab) { RunScripted(CheckStartState); }
 
-GUI_TEST(SheetIsEmbeddedWithoutTabsAndNothingErases) {
-  CProbeDlg dlg;
-  RunScripted(dlg, CheckSheet);
-}
+GUI_TEST(SheetIsEmbeddedWithoutTabsAndNothingErases) { RunScripted(CheckSheet); }
 
-GUI_TEST(HitTestDragsByBackgroundAndActivationGateOpensOnce) {
-  CProbeDlg dlg;
-  RunScripted(dlg, CheckHitTestAndActivation);
-}
+GUI_TEST(HitTestDragsByBackgroundAndActivationGateOpensOnce) { RunScripted(CheckHitTestAndActivation); }
 
-GUI_TEST(SystemCommandsOpenAboutOrGoToDefault) {
-  CProbeDlg dlg;
-  RunScripted(dlg, CheckSystemCommands);
-}
+GUI_TEST(SystemCommandsOpenAboutOrGoToDefault) { RunScripted(CheckSystemCommands); }
 
 GUI_TEST(MinimisedIconIsCentredRoundingHalfUp) {
   static const struct {
