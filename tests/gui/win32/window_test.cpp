@@ -96,6 +96,13 @@ void CheckSheet(CProbeDlg& dlg) {
   CHECK(dlg.m_pSheet->IsKindOf(RUNTIME_CLASS(CPropertySheet)));
   CHECK(strcmp(dlg.m_pSheet->GetRuntimeClass()->m_lpszClassName, "COpticalPropSheet") == 0);
   CHECK(dlg.m_pSheet->GetRuntimeClass()->m_pfnCreateObject == NULL);
+  // The pages are creatable from their run-time classes.
+  const CRuntimeClass* kPageClasses[] = {RUNTIME_CLASS(CPropPageIn), RUNTIME_CLASS(CPropPageOut)};
+  for (const CRuntimeClass* pClass : kPageClasses) {
+    CObject* pPage = pClass->CreateObject();
+    CHECK(pPage != NULL && pPage->IsKindOf(RUNTIME_CLASS(CPropertyPage)));
+    delete pPage;
+  }
 
   // Neither window erases: a known colour survives WM_ERASEBKGND.
   HDC hdc = ::CreateCompatibleDC(NULL);
