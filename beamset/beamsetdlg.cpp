@@ -1,4 +1,4 @@
-// beamset/beamsetdlg.cpp: the main window: start-up, painting, dragging, page tabs and closing.
+// beamset/beamsetdlg.cpp: the main window: start-up, painting, dragging, page tabs, applying and closing.
 #include "beamsetdlg.h"
 
 #include "aboutdlg.h"
@@ -201,7 +201,7 @@ void CBeamsetDlg::ApplySettings() {
   CCardMixer mixer;  // the 95 family's input goes through it; it is closed after the prompt
   const OpticalApplyResult result = ApplyOpticalChoices(pageIn.m_nState, pageOut.m_nState, mixer);
 
-  // A failed apply takes no restart to finish, so it never counts as the prompt of this run.
+  // What could not be written needs the cause fixed, not a restart; the prompt waits for an apply that works.
   if (!result.Succeeded()) {
     m_bAllowDeactivate = 1;  // the message box takes the activation, as the prompt does
     MessageBox(ApplyFailureText(result), NULL, MB_OK | MB_ICONEXCLAMATION);
