@@ -34,7 +34,7 @@ const Scenario kScenarios[] = {
     {"95 restore, output off", Win9xOutputOff, "optswitch.exe"},
 };
 
-// What may run after a fault: each kind of run once, and a restore to end with.
+// What runs after a fault: each kind of run once; a restore then ends the sequence.
 const char* const kNextRuns[] = {"optswitch.exe", "optswitch.exe BOTH", "optswitch.exe IN", "optswitch.exe OUT",
                                  nullptr};
 

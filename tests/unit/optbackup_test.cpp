@@ -78,6 +78,8 @@ TEST_F(OptBackupTest, OtherFamiliesOnlyCreateTheKey) {
   EXPECT_TRUE(hostwin32::KeyExists(kPatchKey));
   EXPECT_FALSE(Exists(kPatchKey, kValueStateInput));
   EXPECT_EQ(0u, hostwin32::OpenKeyCount());
+  hostwin32::FailCall("RegCreateKeyA", 1, ERROR_ACCESS_DENIED);  // the key is all it has to do
+  EXPECT_EQ(kExitFailed, RunOptBackup());
 }
 
 TEST_F(OptBackupTest, WhatCannotBeReadIsRecordedOffAndReported) {

@@ -54,7 +54,7 @@ TEST_P(PropertyTest, RandomRunsKeepTheNewestOnValue) {
   };
   bool muted = false;
 
-  // With faults, half the runs have one call fail, chosen among those the last run made.
+  // With faults, half the runs have one call fail: any function, its nth call within what the last run made.
   std::string fault;
   int nth = 0;
   const auto planFault = [&] {
