@@ -1,5 +1,5 @@
 # Entry points: `make demo` runs the suite on a simulated card under Wine, `make test` runs every test.
-.PHONY: all bootstrap build build-win32 build-host test demo bench clean
+.PHONY: all bootstrap build build-win32 build-win64 build-wine build-host test demo bench clean
 
 all: build
 
@@ -10,22 +10,31 @@ build-win32: bootstrap
 	cmake --preset win32 >/dev/null
 	cmake --build --preset win32
 
+# Never shipped: the same programs for x86-64, for machines that run no 32-bit code.
+build-win64: bootstrap
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64
+
+# The build the Wine runs take (tests/lib/winearch.sh): i686 where this machine runs 32-bit code, else x86-64.
+build-wine: build-win32
+	@arch=$$(tests/lib/winearch.sh) && if [ "$$arch" = x86_64 ]; then $(MAKE) --no-print-directory build-win64; fi
+
 build-host: bootstrap
 	cmake --preset host >/dev/null
 	cmake --build --preset host
 
-build: build-win32 build-host
+build: build-wine build-host
 
 test: build
 	ctest --preset host
 
 # The suite on a simulated card under Wine, then a screenshot of Beamset.
-demo: build-win32
+demo: build-wine
 	scripts/demo
 	@if [ -x scripts/screenshot ]; then scripts/screenshot docs/beamset.png; fi
 
 # Start-up cost of both tools under Wine against a floor that only reaches the registry.
-bench: build-win32
+bench: build-wine
 	tests/bench/run
 
 clean:

@@ -1,5 +1,9 @@
 # tests/lib/wineprefix.sh: a throwaway Wine prefix (and, on request, an X display) for one test run.
 # Source it, call wine_prefix_start [--display]; everything it started is stopped on exit, by PID.
+# Which Windows build runs, and under which Wine, is winearch.sh's choice.
+
+# shellcheck source=winearch.sh
+source "$(dirname "${BASH_SOURCE[0]}")/winearch.sh"
 
 export WINEDEBUG=-all
 
@@ -32,11 +36,12 @@ wine_start_display() {
 
 # wine_prefix_start [--display]: new prefix in /tmp, booted, with a warm wineserver.
 wine_prefix_start() {
+  wine_arch_select || return 1
   trap wine_prefix_cleanup EXIT
   if [ "${1:-}" = "--display" ]; then wine_start_display || return 1; else unset DISPLAY; fi
   WINEPREFIX=$(mktemp -d /tmp/beamset-wine.XXXXXX)
   export WINEPREFIX
-  wineboot -i >/dev/null 2>&1
+  wine wineboot -i >/dev/null 2>&1 || { echo "wineboot failed in $WINEPREFIX" >&2; return 1; }
   wineserver -p >/dev/null 2>&1 || true  # stays until wine_prefix_cleanup
   # Without a window manager, hiding a top-level window stalls for seconds unless Wine manages none.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
