@@ -20,5 +20,8 @@ BOOL CBeamsetApp::InitInstance() {
   CBeamsetDlg dlg;
   m_pMainWnd = &dlg;  // the image buttons find the dialog's bitmaps through it
   dlg.DoModal();
+  // A dialog that never got its window (no template) did not clear this as its window went; the
+  // object dies with this frame, and the framework would destroy it again.
+  m_pMainWnd = NULL;
   return FALSE;
 }

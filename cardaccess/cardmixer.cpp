@@ -62,6 +62,7 @@ CCardMixer::CCardMixer()
     : m_hMixer(nullptr), m_nBusy(0), m_bReading(false), m_nSkip(0), m_nBoardModel(CBoardInfo().GetModel()) {
   memset(&m_details, 0, sizeof m_details);
   for (MixerLineEntry& entry : m_lines) entry = kUnsetEntry;
+  memset(m_abMuteRead, 0, sizeof m_abMuteRead);
 }
 
 CCardMixer::~CCardMixer() {
@@ -98,19 +99,19 @@ bool CCardMixer::Open(HWND hNotifyWnd) {
 
   m_details.cbStruct = sizeof m_details;
   m_details.cMultipleItems = 0;
-  bool bComplete = true;
+  memset(m_abMuteRead, 0, sizeof m_abMuteRead);
   for (int i = 0; i < kMixerLineCount; ++i) {
     MixerLineEntry& entry = m_lines[i];
     entry = kUnsetEntry;
     entry.dwLineID = kLineMap[i].dwLineID[m_nBoardModel - 1];
     entry.nControls = kLineMap[i].nControls;
     entry.nChannels = kLineMap[i].nChannels;
-    if (entry.dwLineID != kNoLine) bComplete &= MapLineControls(entry, i == kSelectEntry);
+    if (entry.dwLineID != kNoLine) MapLineControls(entry, i == kSelectEntry);
   }
-  return bComplete;
+  return true;
 }
 
-bool CCardMixer::MapLineControls(MixerLineEntry& entry, bool bSelectLine) {
+void CCardMixer::MapLineControls(MixerLineEntry& entry, bool bSelectLine) {
   MIXERCONTROLA controls[kMaxLineControls];
   memset(controls, 0, sizeof controls);
   MIXERLINECONTROLSA query;
@@ -123,10 +124,10 @@ bool CCardMixer::MapLineControls(MixerLineEntry& entry, bool bSelectLine) {
   // A line we cannot list keeps no control IDs rather than another line's.
   if (m_winmm.pfnGetLineControls(reinterpret_cast<HMIXEROBJ>(m_hMixer), &query, MIXER_GETLINECONTROLSF_ALL) !=
       MMSYSERR_NOERROR)
-    return false;
+    return;
   if (bSelectLine) {
     entry.dwSelectCtrl = controls[0].dwControlID;
-    return true;
+    return;
   }
   for (int k = 0; k < entry.nControls; ++k) {
     switch (controls[k].dwControlType) {
@@ -142,22 +143,18 @@ bool CCardMixer::MapLineControls(MixerLineEntry& entry, bool bSelectLine) {
         break;
     }
   }
-  return true;
 }
 
 // Without an open handle no call is made: winmm would take a null handle for device 0.
-// Answers whether the values were read; a control the line lacks is no failure (*pbFailed stays).
-bool CCardMixer::ReadControl(DWORD dwControlID, int nChannels, DWORD nItems, DWORD* pValues, bool* pbFailed) {
+bool CCardMixer::ReadControl(DWORD dwControlID, int nChannels, DWORD nItems, DWORD* pValues) {
   if (!m_hMixer || dwControlID == kNoControl) return false;
   m_details.dwControlID = dwControlID;
   m_details.cChannels = static_cast<DWORD>(nChannels);
   m_details.cMultipleItems = nItems;
   m_details.cbDetails = sizeof(DWORD);
   m_details.paDetails = pValues;
-  const bool bRead = m_winmm.pfnGetControlDetails(reinterpret_cast<HMIXEROBJ>(m_hMixer), &m_details,
-                                                  MIXER_GETCONTROLDETAILSF_VALUE) == MMSYSERR_NOERROR;
-  *pbFailed |= !bRead;
-  return bRead;
+  return m_winmm.pfnGetControlDetails(reinterpret_cast<HMIXEROBJ>(m_hMixer), &m_details,
+                                      MIXER_GETCONTROLDETAILSF_VALUE) == MMSYSERR_NOERROR;
 }
 
 bool CCardMixer::WriteControl(DWORD dwControlID, LONG fValue) {
@@ -179,14 +176,13 @@ bool CCardMixer::Refresh(int bFromNotify) {
   }
   assert(m_nBusy == 0);  // one thread: a mute call never overlaps a read
   m_bReading = true;
-  bool bFailed = !m_hMixer;
 
   for (int i = 0; i < kMixerLineCount; ++i) {
     MixerLineEntry& entry = m_lines[i];
     entry.bSelected = false;
     if (i == kSelectEntry || entry.dwLineID == kNoLine) continue;
     DWORD values[2] = {0, 0};
-    if (!ReadControl(entry.dwVolumeCtrl, entry.nChannels, 0, values, &bFailed)) continue;
+    if (!ReadControl(entry.dwVolumeCtrl, entry.nChannels, 0, values)) continue;
     entry.dwLeft = values[0];
     entry.dwBalance = kBalanceCentre;
     if (entry.nChannels == 2) {
@@ -195,10 +191,12 @@ bool CCardMixer::Refresh(int bFromNotify) {
     }
   }
 
+  memset(m_abMuteRead, 0, sizeof m_abMuteRead);
   for (int i = 0; i <= kLastMuteEntry; ++i) {
     MixerLineEntry& entry = m_lines[i];
     DWORD value = 0;
-    if (entry.dwLineID != kNoLine && ReadControl(entry.dwMuteCtrl, 1, 0, &value, &bFailed)) entry.bMuted = value == 1;
+    m_abMuteRead[i] = entry.dwLineID != kNoLine && ReadControl(entry.dwMuteCtrl, 1, 0, &value);
+    if (m_abMuteRead[i]) entry.bMuted = value == 1;
   }
 
   const int nModel = CBoardInfo().GetModel();
@@ -207,16 +205,16 @@ bool CCardMixer::Refresh(int bFromNotify) {
                                                                    : nullptr;
   const DWORD nItems = nModel == BoardModelHall7Pro ? 8 : 6;
   DWORD items[kMaxSelectItems] = {0};
-  if (pSelectEntries && ReadControl(m_lines[kSelectEntry].dwSelectCtrl, 1, nItems, items, &bFailed))
+  if (pSelectEntries && ReadControl(m_lines[kSelectEntry].dwSelectCtrl, 1, nItems, items))
     for (DWORD k = 0; k < nItems; ++k)
       if (items[k]) m_lines[pSelectEntries[k]].bSelected = true;
 
   DWORD switchValue = 0;
-  if (ReadControl(m_lines[kSwitchEntry].dwSwitchCtrl, 1, 0, &switchValue, &bFailed))
+  if (ReadControl(m_lines[kSwitchEntry].dwSwitchCtrl, 1, 0, &switchValue))
     m_lines[kLoudnessEntry].bSwitchOn = m_lines[kSwitchEntry].bSwitchOn = switchValue == 1;
 
   m_bReading = false;
-  return !bFailed;
+  return true;
 }
 
 bool CCardMixer::GetMute(int nEntry) {
@@ -227,6 +225,8 @@ bool CCardMixer::GetMute(int nEntry) {
   --m_nBusy;
   return bMuted;
 }
+
+bool CCardMixer::IsMuteRead(int nEntry) const { return IsValidEntry(nEntry) && m_abMuteRead[nEntry]; }
 
 bool CCardMixer::SetMute(int nEntry, bool bMute) {
   if (!IsValidEntry(nEntry)) return false;

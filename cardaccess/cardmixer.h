@@ -41,12 +41,14 @@ class CCardMixer {
   CCardMixer();
   virtual ~CCardMixer();
 
-  // False when the card is missing or could not be opened; also when some line's controls
-  // could not be listed, though the lines that could be stay usable.
+  // False when the card is missing or could not be opened. A line whose controls could not be
+  // listed keeps none, so it is never read or switched.
   bool Open(HWND hNotifyWnd);
-  // False when a notification read is skipped, and when the snapshot could not be read whole.
+  // False only when a notification read is skipped; what could not be read keeps its last value.
   bool Refresh(int bFromNotify);
   bool GetMute(int nEntry);
+  // Whether the last Refresh read this entry's mute from the mixer.
+  bool IsMuteRead(int nEntry) const;
   // True when the mixer took the new state; the cached state changes either way.
   bool SetMute(int nEntry, bool bMute);
 
@@ -56,14 +58,15 @@ class CCardMixer {
   CCardMixer(const CCardMixer&) = delete;
   CCardMixer& operator=(const CCardMixer&) = delete;
 
-  bool ReadControl(DWORD dwControlID, int nChannels, DWORD nItems, DWORD* pValues, bool* pbFailed);
+  bool ReadControl(DWORD dwControlID, int nChannels, DWORD nItems, DWORD* pValues);
   bool WriteControl(DWORD dwControlID, LONG fValue);
-  bool MapLineControls(MixerLineEntry& entry, bool bSelectLine);
+  void MapLineControls(MixerLineEntry& entry, bool bSelectLine);
 
   CMixerLibrary m_winmm;
   HMIXER m_hMixer;
   MIXERCONTROLDETAILS m_details;
   MixerLineEntry m_lines[kMixerLineCount];
+  bool m_abMuteRead[kMixerLineCount];
   int m_nBusy;
   bool m_bReading;
   unsigned int m_nSkip;

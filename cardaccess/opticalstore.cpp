@@ -7,10 +7,9 @@
 #include "cardmixer.h"
 #include "opticalregistry.h"
 
-const ProgramVariant kOptBackupVariant = {
-    kPatchKeyUpper, kValueEnableOutput, {false, false}, {false, false}, {false, false}};
-const ProgramVariant kOptSwitchVariant = {kPatchKey, kValueOutputSource, {false, false}, {false, false}, {false, true}};
-const ProgramVariant kBeamsetVariant = {kPatchKey, kValueOutputSource, {true, true}, {true, false}, {true, false}};
+const ProgramVariant kOptBackupVariant = {kPatchKeyUpper, kValueEnableOutput, {false}, {false}, {false}};
+const ProgramVariant kOptSwitchVariant = {kPatchKey, kValueOutputSource, {false}, {false}, {true}};
+const ProgramVariant kBeamsetVariant = {kPatchKey, kValueOutputSource, {true}, {false}, {false}};
 
 const RestoreOptions& ProgramVariant::RestoreFor(DWORD dwFamily, OpticalDirection direction) const {
   if (dwFamily == VER_PLATFORM_WIN32_WINDOWS) return win9xOutput;
@@ -68,13 +67,6 @@ bool WriteBinary(HKEY hKey, const char* pszName, const BYTE* pData, DWORD cbData
   return hKey && RegSetValueExA(hKey, pszName, 0, REG_BINARY, pData, cbData) == ERROR_SUCCESS;
 }
 
-// Read as a zero-terminated text, is it longer than cchLimit? Looks at the cb bytes given and no further.
-bool TextLongerThan(const BYTE* p, size_t cb, size_t cchLimit) {
-  const void* pEnd = memchr(p, 0, cb);
-  const size_t cch = pEnd ? static_cast<size_t>(static_cast<const BYTE*>(pEnd) - p) : cb;
-  return cch > cchLimit;
-}
-
 }  // namespace
 
 DWORD GetPlatformFamily() {
@@ -113,8 +105,9 @@ bool ReadOpticalState(const OpticalStore& store, OpticalDirection direction, boo
   *pbOn = false;
   if (!IsSupportedFamily(store.dwFamily)) return false;
   if (!OpticalValueName(store, direction)) {
-    *pbOn = store.pMixer && !store.pMixer->GetMute(kOpticalInputEntry);
-    return store.pMixer != nullptr;
+    const bool bRead = store.pMixer && store.pMixer->IsMuteRead(kOpticalInputEntry);
+    *pbOn = bRead && !store.pMixer->GetMute(kOpticalInputEntry);
+    return bRead;
   }
   OpticalValue value;
   const bool bRead = ReadOpticalValue(store, direction, &value);
@@ -146,22 +139,18 @@ bool DisableOptical(const OpticalStore& store, OpticalDirection direction) {
 bool RestoreOptical(const OpticalStore& store, OpticalDirection direction, const RestoreOptions& options) {
   if (!IsSupportedFamily(store.dwFamily)) return true;
   if (!OpticalValueName(store, direction)) return store.pMixer && store.pMixer->SetMute(kOpticalInputEntry, false);
+  // A backup that cannot be read may hold the only copy of an on-value: the default must not
+  // replace the driver's value, or the next run would save it over that backup.
+  if (!store.hPatch) return false;
   BYTE saved[kSavedLength];
   DWORD cbSaved = 0;
-  const LONG lSaved = store.hPatch
-                          ? QueryFirstBytes(store.hPatch, SavedValueName(direction), saved, sizeof saved, &cbSaved)
-                          : ERROR_INVALID_HANDLE;
-  // A backup that is missing or cannot be read restores as the default, written whole.
-  if (lSaved != ERROR_SUCCESS) {
-    memset(saved, 0, sizeof saved);
-    cbSaved = kSavedLength;
-  }
-  if (IsOffByte(store, direction, saved[0]) ||
-      (options.bTextLengthCheck && TextLongerThan(saved, sizeof saved, kSavedLength)))
-    saved[0] = kDefaultOnByte;
+  const LONG lSaved = QueryFirstBytes(store.hPatch, SavedValueName(direction), saved, sizeof saved, &cbSaved);
+  if (lSaved == ERROR_FILE_NOT_FOUND)
+    cbSaved = kSavedLength;  // never saved: the default, written whole
+  else if (lSaved != ERROR_SUCCESS)
+    return false;
+  if (IsOffByte(store, direction, saved[0])) saved[0] = kDefaultOnByte;
   // Never more than the buffer, and never less than the byte that makes it on.
   const DWORD cbWrite = options.bReportedLength && cbSaved >= 1 && cbSaved <= kSavedLength ? cbSaved : kSavedLength;
-  const bool bWritten = WriteBinary(store.hSettings, OpticalValueName(store, direction), saved, cbWrite);
-  // Written, but not the saved value the caller asked for: say so.
-  return bWritten && (lSaved == ERROR_SUCCESS || lSaved == ERROR_FILE_NOT_FOUND);
+  return WriteBinary(store.hSettings, OpticalValueName(store, direction), saved, cbWrite);
 }

@@ -8,8 +8,7 @@ class CCardMixer;
 enum OpticalDirection { OpticalInput, OpticalOutput };
 
 struct RestoreOptions {
-  bool bTextLengthCheck;  // also count a backup holding a text longer than 4 characters as off
-  bool bReportedLength;   // write the length the backup query reported instead of 4
+  bool bReportedLength;  // write the length the backup query reported instead of 4
 };
 
 // Where the three programs differ in applying the rules.
@@ -60,5 +59,8 @@ bool ReadOpticalState(const OpticalStore& store, OpticalDirection direction, boo
 // The operations below answer whether what they had to write was written.
 // Saves the first four bytes of an on-value; an off value leaves the backup as it was.
 bool BackupOpticalValue(const OpticalStore& store, OpticalDirection direction, const OpticalValue& current);
+// Writes nothing over an on-value it could not read or save.
 bool DisableOptical(const OpticalStore& store, OpticalDirection direction);
+// Writes the backup back, or the default when there is none. A backup that exists but cannot be
+// read, or a patch key that is not open, leaves the driver value as it is and answers false.
 bool RestoreOptical(const OpticalStore& store, OpticalDirection direction, const RestoreOptions& options);

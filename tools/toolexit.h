@@ -3,5 +3,5 @@
 
 enum ToolExitCode {
   kExitDone = 0,    // the pass did what was asked (on an unsupported Windows family: nothing to do)
-  kExitFailed = 1,  // a key could not be opened or created, a write failed, or the card's mixer was missing
+  kExitFailed = 1,  // a key, value or mixer control the pass needed could not be opened, read or written
 };

@@ -161,6 +161,8 @@ void ClearCalls() { S().calls.clear(); }
 
 void FailCall(const std::string& function, int nth, long error) { S().faults.push_back({function, nth, error}); }
 
+void ClearFaults() { S().faults.clear(); }
+
 }  // namespace hostwin32
 
 using namespace hostwin32;

@@ -1,5 +1,6 @@
-// tests/fuzz/optical_fuzz.cpp: libFuzzer over optswitch's command line and arbitrary registry contents.
-// Input: family selector, key/card flags, five values (length 0-64 or missing, any type), then the argument string.
+// tests/fuzz/optical_fuzz.cpp: libFuzzer over optswitch's command line, arbitrary registry contents and a failing call.
+// Input: family selector, key/card flags, fault selector, five values (length 0-64 or missing, any type), then the
+// command line. optswitch runs with it, then once more restoring both, then optbackup runs.
 #include <stdlib.h>
 #include <string.h>
 
@@ -36,6 +37,26 @@ void Check(bool ok) {
   if (!ok) abort();
 }
 
+// What optswitch should do, from the rule alone: the first character after the program name (quoted, or up to
+// a code of 32 or less) and the blanks after it (codes 1 to 32); "B", "I" and "O" exactly.
+void Asked(const std::string& commandLine, bool abDisable[2]) {
+  size_t i = 0;
+  if (!commandLine.empty() && commandLine[0] == '"') {
+    const size_t close = commandLine.find('"', 1);
+    i = close == std::string::npos ? commandLine.size() : close + 1;
+  } else {
+    while (i < commandLine.size() && static_cast<unsigned char>(commandLine[i]) > 32) ++i;
+  }
+  while (i < commandLine.size() && static_cast<unsigned char>(commandLine[i]) <= 32) ++i;  // no zero byte in it
+  const char ch = i < commandLine.size() ? commandLine[i] : '\0';
+  abDisable[0] = ch == 'B' || ch == 'I';
+  abDisable[1] = ch == 'B' || ch == 'O';
+}
+
+const char* const kFaultable[] = {"RegOpenKeyExA",  "RegCreateKeyA",         "RegQueryValueExA",
+                                  "RegSetValueExA", "RegCloseKey",           "LoadLibraryA",
+                                  "mixerOpen",      "mixerGetLineControlsA", "mixerSetControlDetails"};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -51,6 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (flags & 2) hostwin32::CreateKey(kControlPanelKey);
   if (flags & 4) hostwin32::Mixer().devices.push_back(mixermodel::ArpeggioDeluxe());
   if (flags & 8) hostwin32::Mixer().devices.push_back(mixermodel::ArpeggioDeluxe());
+  const uint8_t faultSel = in.Byte();
 
   const bool b9x = family == VER_PLATFORM_WIN32_WINDOWS;
   const Slot slots[] = {
@@ -72,32 +94,55 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string commandLine(reinterpret_cast<const char*>(in.p), in.n);
   commandLine = commandLine.substr(0, strnlen(commandLine.c_str(), commandLine.size()));
 
-  bool savedExisted[2];
-  const std::vector<BYTE> savedBefore[2] = {Get(slots[3], &savedExisted[0]), Get(slots[4], &savedExisted[1])};
-
-  const int nExit = RunOptSwitch(commandLine.c_str());
-  Check(nExit == kExitDone || nExit == kExitFailed);
-  Check(hostwin32::OpenKeyCount() == 0 && hostwin32::LoadedLibraryCount() == 0);
-
-  const SwitchRequest request = ParseSwitchRequest(ArgumentString(commandLine.c_str()));
-  const bool disabled[2] = {request.bDisableInput, request.bDisableOutput};
   const bool supported = family == VER_PLATFORM_WIN32_NT || b9x;
-  for (int d = b9x ? 1 : 0; supported && d < 2; ++d) {
-    const BYTE offByte = b9x ? 0xFF : 0x00;
-    const auto isOn = [&](const std::vector<BYTE>& v) { return !v.empty() && v[0] != 0 && v[0] != offByte; };
-    bool exists;
-    const std::vector<BYTE> now = Get(slots[d], &exists);
-    if (nExit == kExitDone) {
-      const std::vector<BYTE> off = {offByte, 0, 0, 0};
-      Check(disabled[d] ? now == off : isOn(now));
-    }
-    // A backup we changed holds an on-value.
-    const std::vector<BYTE> saved = Get(slots[3 + d], &exists);
-    if (exists && (!savedExisted[d] || saved != savedBefore[d])) Check(isOn(saved) && saved.size() == 4);
+  const BYTE offByte = b9x ? 0xFF : 0x00;
+  const auto isOn = [&](const std::vector<BYTE>& v) { return !v.empty() && v[0] != 0 && v[0] != offByte; };
+  const auto first4 = [](std::vector<BYTE> v) {
+    v.resize(4, 0);
+    return v;
+  };
+  // Each direction's newest on-value: the driver's, or the saved one while the driver is off.
+  std::vector<BYTE> newest[2];
+  bool exists;
+  for (int d = 0; d < 2; ++d) {
+    const std::vector<BYTE> current = Get(slots[d], &exists), saved = Get(slots[3 + d], &exists);
+    newest[d] = isOn(current) ? first4(current) : isOn(saved) ? first4(saved) : std::vector<BYTE>();
   }
 
+  // Whatever a run reports, the newest on-value stays in the driver or the backup; only a run that reports
+  // success replaces it, by the on-value it leaves in the driver.
+  const auto run = [&](const std::string& line, bool bFault) {
+    bool savedExisted[2];
+    const std::vector<BYTE> savedBefore[2] = {Get(slots[3], &savedExisted[0]), Get(slots[4], &savedExisted[1])};
+    const size_t nFaultable = sizeof kFaultable / sizeof kFaultable[0];
+    const char* pszFault = bFault && faultSel ? kFaultable[faultSel % nFaultable] : nullptr;
+    if (pszFault) hostwin32::FailCall(pszFault, 1 + faultSel / nFaultable, ERROR_ACCESS_DENIED);
+    const size_t nOpenKeys = hostwin32::OpenKeyCount();
+    const int nExit = RunOptSwitch(line.c_str());
+    hostwin32::ClearFaults();
+    Check(nExit == kExitDone || nExit == kExitFailed);
+    Check(hostwin32::LoadedLibraryCount() == 0);
+    Check(hostwin32::OpenKeyCount() == nOpenKeys || (pszFault && strcmp(pszFault, "RegCloseKey") == 0));
+    bool disabled[2];
+    Asked(line, disabled);
+    for (int d = b9x ? 1 : 0; supported && d < 2; ++d) {
+      const std::vector<BYTE> now = Get(slots[d], &exists), saved = Get(slots[3 + d], &exists);
+      if (nExit == kExitDone) {
+        const std::vector<BYTE> off = {offByte, 0, 0, 0};
+        Check(disabled[d] ? now == off : isOn(now));
+      }
+      // A backup we changed holds an on-value.
+      if (exists && (!savedExisted[d] || saved != savedBefore[d])) Check(isOn(saved) && saved.size() == 4);
+      if (!newest[d].empty()) Check(first4(now) == newest[d] || (exists && first4(saved) == newest[d]));
+      if (nExit == kExitDone && isOn(now)) newest[d] = first4(now);
+    }
+  };
+  run(commandLine, true);
+  run("optswitch.exe", false);
+
+  const size_t nOpenKeys = hostwin32::OpenKeyCount();  // not all closed if closing failed
   const int nBackupExit = RunOptBackup();
   Check(nBackupExit == kExitDone || nBackupExit == kExitFailed);
-  Check(hostwin32::OpenKeyCount() == 0);
+  Check(hostwin32::OpenKeyCount() == nOpenKeys);
   return 0;
 }

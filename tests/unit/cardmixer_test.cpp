@@ -154,31 +154,52 @@ TEST(MixerBalanceTest, Table) {
     EXPECT_EQ(c.balance, MixerBalance(c.left, c.right)) << std::hex << c.left << " " << c.right;
 }
 
-TEST_F(CardMixerTest, RefreshReadsVolumesBalanceSwitchAndSelect) {
-  AddBoard();
-  LineControl(0x00000000, MIXERCONTROL_CONTROLTYPE_VOLUME)->values = {0x8000, 0xFFFF};  // entry 1
-  LineControl(0x00040000, MIXERCONTROL_CONTROLTYPE_VOLUME)->values = {0x1000, 0xF000};  // entry 12, one channel read
-  LineControl(0x00020001, MIXERCONTROL_CONTROLTYPE_ONOFF)->values = {1};                // entry 18
-  LineControl(0xFFFF0001, MIXERCONTROL_CONTROLTYPE_MUX)->values = {0, 0, 0, 0, 1, 0};   // item 4
+// Every line of the stock board: its controls sorted by type, its volume read with the line map's channels.
+TEST_F(CardMixerTest, RefreshReadsEveryLineOfTheStockBoard) {
+  Device& dev = AddBoard();
+  for (mixermodel::Line& line : dev.lines)
+    for (Control& c : line.controls)
+      if (c.dwControlType == MIXERCONTROL_CONTROLTYPE_VOLUME) c.values = {0x8000, 0xFFFF};
   CCardMixer mixer;
   ASSERT_TRUE(mixer.Open(nullptr));
   ASSERT_TRUE(mixer.Refresh(0));
-  EXPECT_EQ(0x8000u, mixer.GetLine(1).dwLeft);
-  EXPECT_EQ(0xFFFFu, mixer.GetLine(1).dwRight);
-  EXPECT_EQ(0xBFFFu, mixer.GetLine(1).dwBalance);
-  EXPECT_EQ(0x1000u, mixer.GetLine(12).dwLeft);
-  EXPECT_EQ(0x8000u, mixer.GetLine(12).dwBalance);
-  EXPECT_TRUE(mixer.GetLine(12).bSwitchOn);
-  EXPECT_TRUE(mixer.GetLine(18).bSwitchOn);
-  for (int entry = 0; entry < kMixerLineCount; ++entry) EXPECT_EQ(entry == 21, mixer.GetLine(entry).bSelected) << entry;
+  const auto idOf = [](DWORD dwLine, DWORD dwType, DWORD dwOtherType = 0) {
+    const Control* c = LineControl(dwLine, dwType);
+    if (!c && dwOtherType) c = LineControl(dwLine, dwOtherType);
+    return c ? c->dwControlID : kNoControl;
+  };
+  for (int entry = 0; entry < kMixerLineCount; ++entry) {
+    const MixerLineEntry& e = mixer.GetLine(entry);
+    if (e.dwLineID == kNoLine || entry == 15) continue;
+    SCOPED_TRACE(entry);
+    EXPECT_EQ(idOf(e.dwLineID, MIXERCONTROL_CONTROLTYPE_VOLUME), e.dwVolumeCtrl);
+    EXPECT_EQ(idOf(e.dwLineID, MIXERCONTROL_CONTROLTYPE_MUTE), e.dwMuteCtrl);
+    EXPECT_EQ(idOf(e.dwLineID, MIXERCONTROL_CONTROLTYPE_ONOFF, MIXERCONTROL_CONTROLTYPE_LOUDNESS), e.dwSwitchCtrl);
+    const bool bOneChannel = entry == 12 || entry == 18;
+    EXPECT_EQ(0x8000u, e.dwLeft);
+    EXPECT_EQ(bOneChannel ? 0u : 0xFFFFu, e.dwRight);
+    EXPECT_EQ(bOneChannel ? 0x8000u : 0xBFFFu, e.dwBalance);
+  }
+  EXPECT_NE(kNoControl, mixer.GetLine(12).dwSwitchCtrl);  // the loudness switch
+}
 
-  // The next snapshot starts from nothing selected.
-  LineControl(0xFFFF0001, MIXERCONTROL_CONTROLTYPE_MUX)->values = {1, 0, 0, 0, 0, 0};
-  LineControl(0x00020001, MIXERCONTROL_CONTROLTYPE_ONOFF)->values = {2};
-  mixer.Refresh(0);
-  EXPECT_TRUE(mixer.GetLine(16).bSelected);
-  EXPECT_FALSE(mixer.GetLine(21).bSelected);
-  EXPECT_FALSE(mixer.GetLine(12).bSwitchOn);
+TEST_F(CardMixerTest, RefreshReadsEachSelectItemAndTheSwitch) {
+  AddBoard();
+  CCardMixer mixer;
+  ASSERT_TRUE(mixer.Open(nullptr));
+  const int kItemEntries[] = {16, 17, 18, 19, 21, 23};  // model 2 lacks the lines of entries 20 and 22
+  for (int item = 0; item < 6; ++item) {
+    Control* select = LineControl(0xFFFF0001, MIXERCONTROL_CONTROLTYPE_MUX);
+    select->values.assign(6, 0);
+    select->values[item] = 1;
+    LineControl(0x00020001, MIXERCONTROL_CONTROLTYPE_ONOFF)->values = {static_cast<DWORD>(item % 3)};  // entry 18
+    mixer.Refresh(0);  // each snapshot starts from nothing selected
+    for (int entry = 0; entry < kMixerLineCount; ++entry)
+      EXPECT_EQ(entry == kItemEntries[item], mixer.GetLine(entry).bSelected) << item << " " << entry;
+    // Entry 18's switch is mirrored to entry 12, and only the value 1 is on.
+    EXPECT_EQ(item % 3 == 1, mixer.GetLine(18).bSwitchOn) << item;
+    EXPECT_EQ(item % 3 == 1, mixer.GetLine(12).bSwitchOn) << item;
+  }
 }
 
 TEST_F(CardMixerTest, BoardInfoAlwaysNamesModelTwo) {
@@ -257,7 +278,8 @@ TEST_F(CardMixerTest, UnopenedMixerTouchesNothingAndReadsMuted) {
   CCardMixer mixer;
   EXPECT_FALSE(mixer.Open(nullptr));
   hostwin32::ClearCalls();
-  EXPECT_FALSE(mixer.Refresh(0));
+  EXPECT_TRUE(mixer.Refresh(0));
+  EXPECT_FALSE(mixer.IsMuteRead(kOpticalInputEntry));
   EXPECT_TRUE(mixer.GetMute(kOpticalInputEntry));
   EXPECT_FALSE(mixer.SetMute(kOpticalInputEntry, false));
   // A null handle would address device 0 through winmm: no call may be made with it.
@@ -288,15 +310,41 @@ TEST_F(CardMixerTest, ReleasesHandleAndLibrary) {
   EXPECT_EQ(0, hostwin32::LoadedLibraryCount());
 }
 
-TEST_F(CardMixerTest, ReportsAnIncompleteMapOrSnapshot) {
+// A line that cannot be listed, or a control that cannot be read, costs that line alone; Open and
+// Refresh report neither, and entry 7's mute says whether it was read and written.
+TEST_F(CardMixerTest, AFailureCostsItsOwnLineAlone) {
   AddBoard();
-  hostwin32::FailCall("mixerGetLineControlsA", 3, MMSYSERR_ERROR);
-  CCardMixer mixer;
-  EXPECT_FALSE(mixer.Open(nullptr));
-  EXPECT_TRUE(mixer.Refresh(0));  // the lines it could not list are not read, not failed
-  EXPECT_TRUE(mixer.SetMute(kOpticalInputEntry, true));
-  hostwin32::FailCall("mixerGetControlDetailsA", 5, MMSYSERR_ERROR);
-  EXPECT_FALSE(mixer.Refresh(0));
+  SetOpticalMute(false);
+  const struct {
+    const char* function;
+    bool bOpticalMute;  // the failing call concerns entry 7's mute, else the first call fails
+    bool bRead, bWritten;
+  } kCases[] = {
+      {"mixerGetLineControlsA", false, true, true},
+      {"mixerGetLineControlsA", true, false, false},
+      {"mixerGetControlDetailsA", false, true, true},
+      {"mixerGetControlDetailsA", true, false, true},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.function) + (c.bOpticalMute ? " of entry 7's mute" : " of another line"));
+    hostwin32::ClearCalls();
+    {
+      CCardMixer clean;
+      clean.Open(nullptr);
+      clean.Refresh(0);
+    }
+    const bool bListing = std::string(c.function) == "mixerGetLineControlsA";
+    const int nth = c.bOpticalMute ? NthCallWith(c.function, bListing ? OpticalLineArg() : OpticalMuteArg()) : 1;
+    ASSERT_GT(nth, 0);
+    hostwin32::FailCall(c.function, nth, MMSYSERR_ERROR);
+    CCardMixer mixer;
+    EXPECT_TRUE(mixer.Open(nullptr));
+    EXPECT_TRUE(mixer.Refresh(0));
+    EXPECT_EQ(c.bRead, mixer.IsMuteRead(kOpticalInputEntry));
+    EXPECT_EQ(!c.bRead, mixer.GetMute(kOpticalInputEntry));  // unread is muted, the card says unmuted
+    EXPECT_EQ(c.bWritten, mixer.SetMute(kOpticalInputEntry, false));
+    EXPECT_TRUE(mixer.IsMuteRead(c.bOpticalMute ? 0 : 1));
+  }
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-// tests/unit/faults_test.cpp: every registry and mixer call failing in turn, in every tool pass.
-// A pass that reports success must have done exactly what it does without faults; whatever it
-// reports, no backup holds an off value and no driver value holds anything but an expected pattern.
-#include <algorithm>
+// tests/unit/faults_test.cpp: every registry and mixer call failing in turn in every tool pass, and the runs after.
+// A failed call the pass needed is reported; any other leaves what a clean run leaves, reported as done.
+// After every run, each direction's newest on-value is still in the driver or in its backup.
 #include <map>
 
 #include "backuppass.h"
@@ -11,50 +10,102 @@
 
 namespace {
 
+enum Machine { NtInputOn, NtBothOff, Win9xOutputOn, Win9xOutputOff };
+
 struct Scenario {
   const char* name;
-  DWORD family;
+  Machine machine;
   const char* commandLine;  // null: optbackup
 };
 
 const Scenario kScenarios[] = {
-    {"nt both", 2, "optswitch.exe BOTH"}, {"nt restore", 2, "optswitch.exe"}, {"nt in", 2, "optswitch.exe IN"},
-    {"nt out", 2, "optswitch.exe OUT"},   {"95 both", 1, "optswitch.exe B"},  {"95 restore", 1, "optswitch.exe"},
-    {"95 in", 1, "optswitch.exe I"},      {"95 out", 1, "optswitch.exe O"},   {"nt backup tool", 2, nullptr},
-    {"95 backup tool", 1, nullptr},
+    {"nt both", NtInputOn, "optswitch.exe BOTH"},
+    {"nt restore", NtInputOn, "optswitch.exe"},
+    {"nt in", NtInputOn, "optswitch.exe IN"},
+    {"nt out", NtInputOn, "optswitch.exe OUT"},
+    {"nt backup tool", NtInputOn, nullptr},
+    {"nt both, all off", NtBothOff, "optswitch.exe B"},
+    {"nt restore, all off", NtBothOff, "optswitch.exe"},
+    {"95 both", Win9xOutputOn, "optswitch.exe B"},
+    {"95 restore", Win9xOutputOn, "optswitch.exe"},
+    {"95 in", Win9xOutputOn, "optswitch.exe I"},
+    {"95 out", Win9xOutputOn, "optswitch.exe O"},
+    {"95 backup tool", Win9xOutputOn, nullptr},
+    {"95 restore, output off", Win9xOutputOff, "optswitch.exe"},
 };
 
-// Version queries that fail read as an unsupported family, which has its own tests.
-const char* const kFaultable[] = {
-    "RegOpenKeyExA",         "RegCreateKeyA",           "RegQueryValueExA",       "RegSetValueExA",   "RegCloseKey",
-    "LoadLibraryA",          "GetProcAddress",          "mixerGetNumDevs",        "mixerGetDevCapsA", "mixerOpen",
-    "mixerGetLineControlsA", "mixerGetControlDetailsA", "mixerSetControlDetails", "mixerClose",
-};
+// What runs after a fault: each kind of run once; a restore then ends the sequence.
+const char* const kNextRuns[] = {"optswitch.exe", "optswitch.exe BOTH", "optswitch.exe IN", "optswitch.exe OUT",
+                                 nullptr};
 
-const Bytes kInputOn = {0x02, 0x11, 0x12, 0x13, 0x14};
+// Longer than the capacities they are read with: their first bytes take the longer way.
+const Bytes kInputOn = {0x02, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B};
+const Bytes kSavedOut = {0x06, 0x41, 0x42, 0x43, 0x44, 0x45};
 const Bytes kOutputOn = {0x03, 0x21};
 const Bytes kSavedIn = {0x05, 0x31, 0x32, 0x33};
-const Bytes kSavedOut = {0x06, 0x41, 0x42, 0x43};
 
 using Snapshot = std::map<std::string, Bytes>;
 
+bool IsNt(Machine m) { return m == NtInputOn || m == NtBothOff; }
+
 class FaultTest : public HostTest {
  protected:
-  // One direction on, the other off with a backup, so both disable and restore have work to do.
-  static void Seed(DWORD family) {
+  struct Direction {
+    const char* key;
+    const char* name;
+    const char* saved;
+    BYTE offByte;
+  };
+
+  void Seed(Machine machine) {
     hostwin32::Reset();
-    if (family == VER_PLATFORM_WIN32_NT) {
-      InstallNtDriver(kInputOn, {0, 0, 0, 0});
+    if (IsNt(machine)) {
+      InstallNtDriver(machine == NtInputOn ? kInputOn : Bytes{0, 0, 0, 0}, {0, 0, 0, 0});
       hostwin32::SetValue(kDriverServiceKey, kValueEnableOutput, REG_BINARY, {1, 0, 0, 0});
-      hostwin32::SetValue(kPatchKey, kValueSavedOutput, REG_BINARY, kSavedOut);
+      m_directions = {{kDriverServiceKey, kValueEnableInput, kValueSavedInput, 0},
+                      {kDriverServiceKey, kValueOutputSource, kValueSavedOutput, 0}};
     } else {
-      Install9xDriver(true, kOutputOn);
+      Install9xDriver(machine == Win9xOutputOn, machine == Win9xOutputOn ? kOutputOn : Bytes{0xFF, 0, 0, 0});
+      m_directions = {{kControlPanelKey, kValueSourceSelection, kValueSavedOutput, 0xFF}};
     }
     hostwin32::SetValue(kPatchKey, kValueSavedInput, REG_BINARY, kSavedIn);
-    if (family == VER_PLATFORM_WIN32_WINDOWS) hostwin32::SetValue(kPatchKey, kValueSavedOutput, REG_BINARY, kSavedOut);
+    hostwin32::SetValue(kPatchKey, kValueSavedOutput, REG_BINARY, kSavedOut);
     hostwin32::ClearCalls();
+    m_newest.clear();
+    for (const Direction& d : m_directions) {
+      const Bytes current = Value(d.key, d.name);
+      m_newest.push_back(IsOn(d, current) ? First4(current) : First4(Value(kPatchKey, d.saved)));
+    }
   }
-  static int RunScenario(const Scenario& s) { return s.commandLine ? RunOptSwitch(s.commandLine) : RunOptBackup(); }
+
+  static bool IsOn(const Direction& d, const Bytes& v) {
+    return v != Missing() && !v.empty() && v[0] != 0 && v[0] != d.offByte;
+  }
+
+  // Runs a pass with the nth call of function failing (none when function is null). Then checks the
+  // user's promise: each direction's newest on-value, the one its driver held last or saved last while
+  // it was off, is in the driver or in the backup. Only a run that reports success replaces it, by the
+  // on-value it leaves in the driver. The result tells whether the fault struck and the pass needed it.
+  int Run(const char* commandLine, const char* function, int nth, bool* pbNeeded = nullptr) {
+    hostwin32::ClearCalls();
+    if (function) hostwin32::FailCall(function, nth, ERROR_ACCESS_DENIED);
+    const size_t nOpenKeys = hostwin32::OpenKeyCount();
+    const int nExit = commandLine ? RunOptSwitch(commandLine) : RunOptBackup();
+    hostwin32::ClearFaults();
+    const hostwin32::Call* pFailed = function ? LoggedCall(function, nth) : nullptr;
+    if (pbNeeded) *pbNeeded = pFailed && IsNeeded(!commandLine, *pFailed);
+    if (!function || std::string(function) != "RegCloseKey") EXPECT_EQ(nOpenKeys, hostwin32::OpenKeyCount());
+    for (size_t i = 0; i < m_directions.size(); ++i) {
+      const Direction& d = m_directions[i];
+      const Bytes now = Value(d.key, d.name), saved = Value(kPatchKey, d.saved);
+      EXPECT_TRUE(saved == Missing() || IsOn(d, saved)) << d.saved << " holds an off value";
+      if (IsOn(d, m_newest[i]))
+        EXPECT_TRUE(First4(now) == m_newest[i] || First4(saved) == m_newest[i])
+            << d.name << " lost " << testing::PrintToString(m_newest[i]);
+      if (nExit == kExitDone && IsOn(d, now)) m_newest[i] = First4(now);
+    }
+    return nExit;
+  }
 
   static Snapshot Take() {
     Snapshot snap;
@@ -67,53 +118,80 @@ class FaultTest : public HostTest {
     return snap;
   }
 
-  static void ExpectSafe(DWORD family, const Snapshot& snap) {
-    const bool b9x = family == VER_PLATFORM_WIN32_WINDOWS;
-    const Bytes savedIn = snap.at(kValueSavedInput), savedOut = snap.at(kValueSavedOutput);
-    EXPECT_NE(0, savedIn[0]);
-    EXPECT_NE(0, savedOut[0]);
-    if (b9x) EXPECT_NE(0xFF, savedOut[0]);
-    const auto first4 = [](const Bytes& b) {
-      Bytes r(b.begin(), b.begin() + std::min<size_t>(4, b.size()));
-      r.resize(4, 0);
-      return r;
-    };
-    // The seed, its first four bytes, the off pattern, a saved on-value or the default: nothing else.
-    const std::vector<Bytes> allowed = {kInputOn,        first4(kInputOn), kOutputOn, first4(kOutputOn), {0, 0, 0, 0},
-                                        {0xFF, 0, 0, 0}, kSavedOut,        kSavedIn,  {1, 0, 0, 0}};
-    for (const char* name : {kValueEnableInput, kValueOutputSource, kValueSourceSelection}) {
-      const Bytes& v = snap.at(name);
-      if (v == Missing()) continue;
-      EXPECT_NE(allowed.end(), std::find(allowed.begin(), allowed.end(), v)) << name << testing::PrintToString(v);
-    }
-    if (!b9x) EXPECT_NE(Bytes({0xFF, 0, 0, 0}), snap.at(kValueEnableInput));
+  // How often the last run called each function.
+  static std::map<std::string, int> CallCounts() {
+    std::map<std::string, int> counts;
+    for (const char* f : kFaultableCalls) counts[f] = static_cast<int>(hostwin32::CountCalls(f));
+    return counts;
   }
+
+  std::vector<Direction> m_directions;
+  std::vector<Bytes> m_newest;
 };
 
 TEST_F(FaultTest, EveryCallFailingInTurn) {
   int nRuns = 0;
   for (const Scenario& s : kScenarios) {
-    Seed(s.family);
-    ASSERT_EQ(kExitDone, RunScenario(s)) << s.name;
+    Seed(s.machine);
+    const Snapshot seeded = Take();
+    ASSERT_EQ(kExitDone, Run(s.commandLine, nullptr, 0)) << s.name;
     const Snapshot clean = Take();
-    std::map<std::string, size_t> counts;
-    for (const char* f : kFaultable) counts[f] = hostwin32::CountCalls(f);
+    const std::map<std::string, int> counts = CallCounts();
 
-    for (const char* f : kFaultable)
-      for (size_t nth = 1; nth <= counts[f]; ++nth) {
+    for (const char* f : kFaultableCalls)
+      for (int nth = 1; nth <= counts.at(f); ++nth) {
         SCOPED_TRACE(std::string(s.name) + ": " + f + " #" + std::to_string(nth));
-        Seed(s.family);
-        hostwin32::FailCall(f, static_cast<int>(nth), ERROR_ACCESS_DENIED);
-        const int nExit = RunScenario(s);
+        Seed(s.machine);
+        bool bNeeded;
+        const int nExit = Run(s.commandLine, f, nth, &bNeeded);
+        EXPECT_EQ(bNeeded ? kExitFailed : kExitDone, nExit) << (bNeeded ? "needed" : "not needed");
         const Snapshot after = Take();
-        ExpectSafe(s.family, after);
         if (nExit == kExitDone) EXPECT_EQ(clean, after) << "success reported for a different result";
-        if (std::string(f) != "RegCloseKey") EXPECT_EQ(0u, hostwin32::OpenKeyCount());
-        ++nRuns;
+        // Each value as it was or as a clean run leaves it; what could not be read is recorded as off.
+        for (const auto& [name, value] : after)
+          if (name != kValueStateInput && name != kValueStateOutput)
+            EXPECT_TRUE(value == seeded.at(name) || value == clean.at(name)) << name;
+        for (const char* next : kNextRuns) Run(next, nullptr, 0);
+        Run("optswitch.exe", nullptr, 0);
+        nRuns += 2 + static_cast<int>(sizeof kNextRuns / sizeof kNextRuns[0]);
       }
   }
-  EXPECT_GT(nRuns, 300);
-  printf("[faults] %d faulted runs\n", nRuns);
+  EXPECT_GT(nRuns, 3000);
+  printf("[faults] %d runs, each fault followed by clean runs\n", nRuns);
+}
+
+// Two switching runs with a failing registry write or read each, then a restore: a fault of the first shows
+// on the second, which saves what the first left. Every registry call but closing is needed.
+TEST_F(FaultTest, TwoFaultedRunsInSequence) {
+  const char* const kRegistryCalls[] = {"RegOpenKeyExA", "RegCreateKeyA", "RegQueryValueExA", "RegSetValueExA"};
+  const char* const kSwitchRuns[] = {"optswitch.exe", "optswitch.exe BOTH", "optswitch.exe IN", "optswitch.exe OUT"};
+  int nRuns = 0;
+  for (const Scenario& first : kScenarios) {
+    if (!first.commandLine) continue;
+    Seed(first.machine);
+    Run(first.commandLine, nullptr, 0);
+    const std::map<std::string, int> firstCounts = CallCounts();
+    for (const char* f1 : kRegistryCalls)
+      for (int n1 = 1; n1 <= firstCounts.at(f1); ++n1)
+        for (const char* second : kSwitchRuns) {
+          Seed(first.machine);
+          Run(first.commandLine, f1, n1);
+          Run(second, nullptr, 0);
+          const std::map<std::string, int> secondCounts = CallCounts();
+          for (const char* f2 : kRegistryCalls)
+            for (int n2 = 1; n2 <= secondCounts.at(f2); ++n2) {
+              SCOPED_TRACE(std::string(first.name) + ": " + f1 + " #" + std::to_string(n1) + ", then " + second + ": " +
+                           f2 + " #" + std::to_string(n2));
+              Seed(first.machine);
+              Run(first.commandLine, f1, n1);
+              EXPECT_EQ(kExitFailed, Run(second, f2, n2));
+              Run("optswitch.exe", nullptr, 0);
+              nRuns += 3;
+            }
+        }
+  }
+  EXPECT_GT(nRuns, 8000);
+  printf("[faults] %d runs in sequences of two faulted runs and a restore\n", nRuns);
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
-// tests/unit/hostfixture.h: a clean in-memory machine per test, and short ways to seed and read it.
+// tests/unit/hostfixture.h: a clean in-memory machine per test, short ways to seed and read it, and which
+// failing calls a pass needed.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <hostwin32/testhost.h>
 
+#include <stdio.h>
+
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,6 +15,14 @@
 #include "opticalregistry.h"
 
 using Bytes = std::vector<BYTE>;
+
+// The calls a pass makes that the stand-in can fail. A failed version query reads as an unsupported
+// family, which has tests of its own.
+inline const char* const kFaultableCalls[] = {
+    "RegOpenKeyExA",         "RegCreateKeyA",           "RegQueryValueExA",       "RegSetValueExA",   "RegCloseKey",
+    "LoadLibraryA",          "GetProcAddress",          "mixerGetNumDevs",        "mixerGetDevCapsA", "mixerOpen",
+    "mixerGetLineControlsA", "mixerGetControlDetailsA", "mixerSetControlDetails", "mixerClose",
+};
 
 class HostTest : public ::testing::Test {
  protected:
@@ -49,4 +61,42 @@ class HostTest : public ::testing::Test {
     return hostwin32::GetValue(key, name, &v);
   }
   static Bytes Missing() { return Bytes{'?', 'm', 'i', 's', 's', 'i', 'n', 'g'}; }
+  // What is saved and written back of a value: its first four bytes, zero-filled.
+  static Bytes First4(const Bytes& b) {
+    Bytes r(b.begin(), b.begin() + std::min<size_t>(4, b.size()));
+    r.resize(4, 0);
+    return r;
+  }
+
+  // The nth logged call of a function (1 = the first), or null.
+  static const hostwin32::Call* LoggedCall(const std::string& function, int nth) {
+    for (const hostwin32::Call& c : hostwin32::Calls())
+      if (c.function == function && --nth == 0) return &c;
+    return nullptr;
+  }
+  // Which logged call of a function (1 = the first) has arguments containing part; 0 if none.
+  static int NthCallWith(const std::string& function, const std::string& part) {
+    int n = 0;
+    for (const hostwin32::Call& c : hostwin32::Calls()) {
+      if (c.function != function) continue;
+      ++n;
+      if (c.args.find(part) != std::string::npos) return n;
+    }
+    return 0;
+  }
+  // Whether a tool needed a call that failed: every call but the closing ones, and of the card's
+  // lines only what concerns entry 7's mute: listing its line, and reading it (optbackup alone).
+  static bool IsNeeded(bool bBackupTool, const hostwin32::Call& call) {
+    if (call.function == "RegCloseKey" || call.function == "mixerClose") return false;
+    if (call.function == "mixerGetLineControlsA") return call.args.find(OpticalLineArg()) != std::string::npos;
+    if (call.function == "mixerGetControlDetailsA")
+      return bBackupTool && call.args.find(OpticalMuteArg()) != std::string::npos;
+    return true;
+  }
+  static std::string OpticalLineArg() {
+    char sz[32];
+    snprintf(sz, sizeof sz, ", line 0x%lx,", static_cast<unsigned long>(mixermodel::kArpeggioOpticalLine));
+    return sz;
+  }
+  static std::string OpticalMuteArg() { return ", control " + std::to_string(OpticalMute()->dwControlID) + ","; }
 };

@@ -78,6 +78,8 @@ TEST_F(OptBackupTest, OtherFamiliesOnlyCreateTheKey) {
   EXPECT_TRUE(hostwin32::KeyExists(kPatchKey));
   EXPECT_FALSE(Exists(kPatchKey, kValueStateInput));
   EXPECT_EQ(0u, hostwin32::OpenKeyCount());
+  hostwin32::FailCall("RegCreateKeyA", 1, ERROR_ACCESS_DENIED);  // the key is all it has to do
+  EXPECT_EQ(kExitFailed, RunOptBackup());
 }
 
 TEST_F(OptBackupTest, WhatCannotBeReadIsRecordedOffAndReported) {
@@ -92,6 +94,33 @@ TEST_F(OptBackupTest, WhatCannotBeReadIsRecordedOffAndReported) {
   EXPECT_EQ(kExitFailed, RunOptBackup());
   EXPECT_EQ(Bytes({'0', 0}), In());
   EXPECT_EQ(Bytes({'1', 0}), Out());
+}
+
+// Of the card only entry 7's mute is needed: a failure on another line changes neither record nor exit code.
+TEST_F(OptBackupTest, NinetyFiveNeedsOnlyEntrySevensMute) {
+  const struct {
+    const char* function;
+    bool bOpticalMute;  // the failing call concerns entry 7's mute, else the first call fails
+  } kCases[] = {
+      {"mixerGetLineControlsA", true},
+      {"mixerGetControlDetailsA", true},
+      {"mixerGetLineControlsA", false},
+      {"mixerGetControlDetailsA", false},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.function) + (c.bOpticalMute ? " of entry 7's mute" : " of another line"));
+    hostwin32::Reset();
+    Install9xDriver(false, {2, 0, 0, 0});
+    RunOptBackup();
+    const bool bListing = std::string(c.function) == "mixerGetLineControlsA";
+    const int nth = c.bOpticalMute ? NthCallWith(c.function, bListing ? OpticalLineArg() : OpticalMuteArg()) : 1;
+    ASSERT_GT(nth, 0);
+    hostwin32::ClearCalls();
+    hostwin32::FailCall(c.function, nth, MMSYSERR_ERROR);
+    EXPECT_EQ(c.bOpticalMute ? kExitFailed : kExitDone, RunOptBackup());
+    EXPECT_EQ(Bytes({c.bOpticalMute ? BYTE{'0'} : BYTE{'1'}, 0}), In());
+    EXPECT_EQ(Bytes({'1', 0}), Out());
+  }
 }
 
 }  // namespace

@@ -37,6 +37,8 @@ TEST_F(OpticalStoreTest, OnlyTheFirstByteDecidesTheState) {
       {{0xFE}, true, true},
       {{0xFF, 0x00, 0x00, 0x00}, true, false},
       {{}, false, false},
+      {{0x02, 0, 0, 0, 0, 0, 0, 0, 0, 0}, true, true},        // exactly as long as asked for
+      {{0x02, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, true, true},     // one byte longer
       {{0x02, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, true, true},  // longer than asked for
   };
   for (const auto& c : kCases) {
@@ -79,7 +81,7 @@ TEST_F(OpticalStoreTest, NinetyFiveInputIsTheMuteOfEntrySeven) {
   {
     OpenStore s;
     EXPECT_FALSE(QueryOpticalState(s.store, OpticalInput));
-    EXPECT_TRUE(RestoreOptical(s.store, OpticalInput, {false, false}));
+    EXPECT_TRUE(RestoreOptical(s.store, OpticalInput, {false}));
   }
   EXPECT_FALSE(IsOpticalMuted());
   {
@@ -121,27 +123,31 @@ TEST_F(OpticalStoreTest, OnlyFourBytesAreSavedEvenOfALongValue) {
 
 // Restore, by family and variant: what the backup holds and what the driver value becomes.
 TEST_F(OpticalStoreTest, RestoreTable) {
+  const Bytes kNone = Missing();
   const struct {
     const char* name;
     DWORD family;
     const ProgramVariant* variant;
     OpticalDirection direction;
-    Bytes backup;  // empty: no backup value at all
+    Bytes backup;  // kNone: no backup value at all
     Bytes written;
   } kCases[] = {
-      {"nt no backup", 2, &kOptSwitchVariant, OpticalInput, {}, {1, 0, 0, 0}},
+      {"nt no backup", 2, &kOptSwitchVariant, OpticalInput, kNone, {1, 0, 0, 0}},
       {"nt backup off", 2, &kOptSwitchVariant, OpticalInput, {0, 0xAA, 0xBB, 0xCC}, {1, 0xAA, 0xBB, 0xCC}},
       {"nt backup 255 is on", 2, &kOptSwitchVariant, OpticalOutput, {0xFF, 0, 0, 0}, {0xFF, 0, 0, 0}},
       {"nt round trip", 2, &kOptSwitchVariant, OpticalOutput, {2, 0, 0, 0}, {2, 0, 0, 0}},
       {"nt short backup written as 4", 2, &kOptSwitchVariant, OpticalInput, {3, 9}, {3, 9, 0, 0}},
+      {"nt empty backup", 2, &kOptSwitchVariant, OpticalOutput, {}, {1, 0, 0, 0}},
       {"beamset input writes reported length", 2, &kBeamsetVariant, OpticalInput, {3, 9}, {3, 9}},
       {"beamset output writes 4", 2, &kBeamsetVariant, OpticalOutput, {3, 9}, {3, 9, 0, 0}},
-      {"beamset text of 4 is on", 2, &kBeamsetVariant, OpticalInput, {'A', 'B', 'C', 'D'}, {'A', 'B', 'C', 'D'}},
-      {"beamset empty backup", 2, &kBeamsetVariant, OpticalInput, {0x00}, {1}},
-      {"95 no backup", 1, &kOptSwitchVariant, OpticalOutput, {}, {1, 0, 0, 0}},
+      {"beamset backup of one off byte", 2, &kBeamsetVariant, OpticalInput, {0x00}, {1}},
+      {"beamset empty backup written whole", 2, &kBeamsetVariant, OpticalInput, {}, {1, 0, 0, 0}},
+      {"beamset no backup written whole", 2, &kBeamsetVariant, OpticalInput, kNone, {1, 0, 0, 0}},
+      {"95 no backup", 1, &kOptSwitchVariant, OpticalOutput, kNone, {1, 0, 0, 0}},
       {"95 backup 255", 1, &kOptSwitchVariant, OpticalOutput, {0xFF, 7, 0, 0}, {1, 7, 0, 0}},
       {"95 backup 0", 1, &kOptSwitchVariant, OpticalOutput, {0, 0, 0, 0}, {1, 0, 0, 0}},
       {"95 reported length", 1, &kOptSwitchVariant, OpticalOutput, {2, 5}, {2, 5}},
+      {"95 empty backup written whole", 1, &kOptSwitchVariant, OpticalOutput, {}, {1, 0, 0, 0}},
       {"95 long backup keeps 4", 1, &kOptSwitchVariant, OpticalOutput, {2, 5, 6, 7, 8, 9}, {2, 5, 6, 7}},
       {"95 beamset writes 4", 1, &kBeamsetVariant, OpticalOutput, {2, 5}, {2, 5, 0, 0}},
   };
@@ -153,15 +159,57 @@ TEST_F(OpticalStoreTest, RestoreTable) {
     else
       Install9xDriver(true, {0xFF, 0, 0, 0});
     const char* saved = c.direction == OpticalInput ? kValueSavedInput : kValueSavedOutput;
-    if (!c.backup.empty()) hostwin32::SetValue(kPatchKey, saved, REG_BINARY, c.backup);
+    if (c.backup != kNone) hostwin32::SetValue(kPatchKey, saved, REG_BINARY, c.backup);
     OpenStore s(*c.variant);
     EXPECT_TRUE(RestoreOptical(s.store, c.direction, c.variant->RestoreFor(c.family, c.direction)));
     const char* key = c.family == VER_PLATFORM_WIN32_NT ? kDriverServiceKey : kControlPanelKey;
     EXPECT_EQ(c.written, Value(key, OpticalValueName(s.store, c.direction)));
     EXPECT_EQ(static_cast<DWORD>(REG_BINARY), TypeOf(key, OpticalValueName(s.store, c.direction)));
     // The backup itself is never removed or changed by a restore.
-    EXPECT_EQ(c.backup.empty() ? Missing() : c.backup, Value(kPatchKey, saved));
+    EXPECT_EQ(c.backup, Value(kPatchKey, saved));
   }
+}
+
+// A backup that exists but cannot be read may be the only copy of an on-value: the default must not
+// take the driver's value, or the next run would save it over that backup.
+TEST_F(OpticalStoreTest, UnreadableBackupWritesNothing) {
+  const struct {
+    const char* name;
+    DWORD family;
+    Bytes backup;
+    int nFailingQuery;  // which query of the backup fails; 0: the patch key is not open
+  } kCases[] = {
+      {"nt", 2, {3, 0, 0, 0}, 1},
+      {"nt long backup, its size", 2, {3, 0, 0, 0, 9}, 2},
+      {"nt long backup, read whole", 2, {3, 0, 0, 0, 9}, 3},
+      {"nt no patch key", 2, {3, 0, 0, 0}, 0},
+      {"95", 1, {3, 0, 0, 0}, 1},
+      {"95 long backup, read whole", 1, {3, 0, 0, 0, 9}, 3},
+      {"95 no patch key", 1, {3, 0, 0, 0}, 0},
+  };
+  for (const auto& c : kCases)
+    for (const ProgramVariant* variant : {&kOptSwitchVariant, &kBeamsetVariant}) {
+      SCOPED_TRACE(c.name);
+      hostwin32::Reset();
+      const Bytes off = {static_cast<BYTE>(c.family == VER_PLATFORM_WIN32_NT ? 0 : 0xFF), 0, 0, 0};
+      if (c.family == VER_PLATFORM_WIN32_NT)
+        InstallNtDriver(off, off);
+      else
+        Install9xDriver(true, off);
+      hostwin32::SetValue(kPatchKey, kValueSavedOutput, REG_BINARY, c.backup);
+      OpenStore s(*variant);
+      if (c.nFailingQuery > 0) {
+        hostwin32::FailCall("RegQueryValueExA", c.nFailingQuery, ERROR_ACCESS_DENIED);
+      } else {
+        RegCloseKey(s.store.hPatch);
+        s.store.hPatch = nullptr;
+      }
+      EXPECT_FALSE(RestoreOptical(s.store, OpticalOutput, variant->RestoreFor(c.family, OpticalOutput)));
+      EXPECT_EQ(off, Value(c.family == VER_PLATFORM_WIN32_NT ? kDriverServiceKey : kControlPanelKey,
+                           OpticalValueName(s.store, OpticalOutput)));
+      EXPECT_EQ(c.backup, Value(kPatchKey, kValueSavedOutput));
+      hostwin32::ClearFaults();
+    }
 }
 
 TEST_F(OpticalStoreTest, NinetyFiveOffValuesAreNeverBackedUp) {
@@ -188,7 +236,7 @@ TEST_F(OpticalStoreTest, OtherFamiliesTouchNothing) {
     for (OpticalDirection d : {OpticalInput, OpticalOutput}) {
       EXPECT_FALSE(QueryOpticalState(store, d));
       EXPECT_TRUE(DisableOptical(store, d));
-      EXPECT_TRUE(RestoreOptical(store, d, {true, true}));
+      EXPECT_TRUE(RestoreOptical(store, d, {true}));
     }
     EXPECT_TRUE(hostwin32::Calls().empty());
   }

@@ -22,6 +22,8 @@ TEST(OptSwitchCommandLine, ArgumentStringSkipsProgramNameAndBlanks) {
       {"\"unterminated quote IN", ""},
       {"\"\" BOTH", "BOTH"},
       {"C:\\Pr\xe9sentation\\optswitch.exe IN", "IN"},  // a byte above 127 is part of the name
+      {"opt!switch.exe IN", "IN"},                      // 33 is the first code that is no blank
+      {"optswitch.exe !IN", "!IN"},
       {"optswitch.exe\x7f"
        "B",
        ""},  // DEL is no blank: all one name
@@ -172,12 +174,71 @@ TEST_F(OptSwitchTest, NinetyFiveWithoutCardFailsButSwitchesTheOutput) {
   EXPECT_EQ(Bytes({2, 0, 0, 0}), SavedOut());
 }
 
-TEST_F(OptSwitchTest, UncreatablePatchKeyLeavesOnValuesOn) {
-  InstallNtDriver({2, 0, 0, 0}, {0, 0, 0, 0});
-  hostwin32::FailCall("RegCreateKeyA", 1, ERROR_ACCESS_DENIED);
-  EXPECT_EQ(kExitFailed, Run("B"));
-  EXPECT_EQ(Bytes({2, 0, 0, 0}), NtIn());   // no backup, so not switched off
-  EXPECT_EQ(Bytes({0, 0, 0, 0}), NtOut());  // already off: nothing to save
+// Without the patch key nothing can be saved or restored: every value stays as it was, and the run says so.
+TEST_F(OptSwitchTest, UncreatablePatchKeyIsReportedAndChangesNothing) {
+  const struct {
+    Bytes input, output;
+    const char* args;
+  } kCases[] = {
+      {{2, 0, 0, 0}, {0, 0, 0, 0}, "B"},  // an on-value not saved is not switched off
+      {{0, 0, 0, 0}, {0, 0, 0, 0}, "B"},  // both already off: nothing to save, still no patch key
+      {{0, 0, 0, 0}, {3, 0, 0, 0}, ""},   // a backup that cannot be read is not replaced by the default
+  };
+  for (const auto& c : kCases) {
+    hostwin32::Reset();
+    InstallNtDriver(c.input, c.output);
+    hostwin32::FailCall("RegCreateKeyA", 1, ERROR_ACCESS_DENIED);
+    EXPECT_EQ(kExitFailed, Run(c.args)) << c.args;
+    EXPECT_EQ(c.input, NtIn());
+    EXPECT_EQ(c.output, NtOut());
+  }
+}
+
+// The user's story: a passing failure to read the backup must not cost the on-value on the next run.
+TEST_F(OptSwitchTest, UnreadableBackupKeepsTheOnValueForTheNextRun) {
+  InstallNtDriver({1, 0, 0, 0}, {3, 0, 0, 0});
+  EXPECT_EQ(kExitDone, Run("OUT"));
+  hostwin32::ClearCalls();
+  EXPECT_EQ(kExitDone, Run(""));
+  const int nth = NthCallWith("RegQueryValueExA", kValueSavedOutput);
+  EXPECT_EQ(kExitDone, Run("OUT"));
+  hostwin32::FailCall("RegQueryValueExA", nth, ERROR_ACCESS_DENIED);
+  EXPECT_EQ(kExitFailed, Run(""));
+  EXPECT_EQ(Bytes({0, 0, 0, 0}), NtOut());
+  EXPECT_EQ(kExitDone, Run(""));
+  EXPECT_EQ(Bytes({3, 0, 0, 0}), NtOut());
+  EXPECT_EQ(Bytes({3, 0, 0, 0}), SavedOut());
+}
+
+// Input before output, each saved before it is switched, the card's mute before the patch key is made.
+TEST_F(OptSwitchTest, CallOrderOnEachFamily) {
+  const auto written = [] {
+    std::vector<std::string> calls;
+    for (const hostwin32::Call& c : hostwin32::Calls()) {
+      const size_t quote = c.args.find('"');
+      if (c.function == "mixerSetControlDetails") calls.push_back(c.function);
+      if (c.function.compare(0, 3, "Reg") == 0 && quote != std::string::npos)
+        calls.push_back(c.function + " " + c.args.substr(quote + 1, c.args.find('"', quote + 1) - quote - 1));
+    }
+    return calls;
+  };
+  const std::string open = "RegOpenKeyExA ", create = "RegCreateKeyA ", query = "RegQueryValueExA ",
+                    set = "RegSetValueExA ";
+  InstallNtDriver({2, 0, 0, 0}, {3, 0, 0, 0});
+  hostwin32::ClearCalls();
+  EXPECT_EQ(kExitDone, Run("B"));
+  EXPECT_EQ(std::vector<std::string>({open + kDriverServiceKey, create + kPatchKey, query + kValueEnableInput,
+                                      set + kValueSavedInput, set + kValueEnableInput, query + kValueOutputSource,
+                                      set + kValueSavedOutput, set + kValueOutputSource}),
+            written());
+  hostwin32::Reset();
+  Install9xDriver(false, {2, 0, 0, 0});
+  hostwin32::ClearCalls();
+  EXPECT_EQ(kExitDone, Run("B"));
+  EXPECT_EQ(
+      std::vector<std::string>({open + kControlPanelKey, "mixerSetControlDetails", create + kPatchKey,
+                                query + kValueSourceSelection, set + kValueSavedOutput, set + kValueSourceSelection}),
+      written());
 }
 
 }  // namespace

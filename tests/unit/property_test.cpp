@@ -1,10 +1,10 @@
-// tests/unit/property_test.cpp: long random runs of both tools while the driver changes its own values.
-// Whatever the order, a backup never holds an off value and a restore brings back the last on-value.
+// tests/unit/property_test.cpp: long random runs of both tools while the driver changes its own values, without
+// and with failing calls. A run that reports success did exactly what its command line asks; whatever a run
+// reports, each direction's newest on-value is still in the driver or its backup, and no backup holds an off value.
 #include <random>
 
 #include "backuppass.h"
 #include "hostfixture.h"
-#include "opticalstore.h"
 #include "switchpass.h"
 #include "toolexit.h"
 
@@ -12,35 +12,69 @@ namespace {
 
 const int kSteps = 10000;
 
-class PropertyTest : public HostTest, public testing::WithParamInterface<DWORD> {
- protected:
-  static Bytes First4(const Bytes& b) {
-    Bytes r(b.begin(), b.begin() + std::min<size_t>(4, b.size()));
-    r.resize(4, 0);
-    return r;
-  }
+// The expectation, from the rule alone: the first character of the argument string, "B", "I" or "O" exactly.
+SwitchRequest Asked(const std::string& args) {
+  const char ch = args.empty() ? '\0' : args[0];
+  return SwitchRequest{ch == 'B' || ch == 'I', ch == 'B' || ch == 'O'};
+}
+
+// Program names as a command line may carry them, and argument strings (none starts with a blank).
+const char* const kNames[] = {"optswitch.exe",  "\"C:\\Program Files\\Beamset\\optswitch.exe\"",
+                              "opt!switch.exe", "\"\"",
+                              "C:\\B\\I.exe",   "\"C:\\O B\\optswitch.exe\""};
+const char* const kArgs[] = {"BOTH", "B",    "IN", "INPUT", "OUT", "O",     "",    "in",
+                             "out",  "both", "Bx", "x",     "!B",  "\"B\"", "I O", "-IN"};
+
+struct Param {
+  DWORD family;
+  bool bFaults;
 };
 
-TEST_P(PropertyTest, RandomRunsKeepTheLastOnValue) {
-  const DWORD family = GetParam();
+class PropertyTest : public HostTest, public testing::WithParamInterface<Param> {};
+
+TEST_P(PropertyTest, RandomRunsKeepTheNewestOnValue) {
+  const DWORD family = GetParam().family;
+  const bool bFaults = GetParam().bFaults;
   const bool b9x = family == VER_PLATFORM_WIN32_WINDOWS;
-  std::mt19937 rng(20021205u + family);
+  std::mt19937 rng(20021205u + family + (bFaults ? 7u : 0u));
   auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
 
   if (b9x)
     Install9xDriver(false, {2, 0, 0, 0});
   else
     InstallNtDriver({1, 0, 0, 0}, {2, 0, 0, 0});
-  // What each direction's last on-value was; empty while it never held one.
+  // Each direction's newest on-value; empty while it never held one.
   Bytes lastOn[2] = {b9x ? Bytes() : Bytes{1, 0, 0, 0}, {2, 0, 0, 0}};
   const char* key = b9x ? kControlPanelKey : kDriverServiceKey;
   const char* names[2] = {kValueEnableInput, b9x ? kValueSourceSelection : kValueOutputSource};
+  const char* saved[2] = {kValueSavedInput, kValueSavedOutput};
   const BYTE offByte[2] = {0, static_cast<BYTE>(b9x ? 0xFF : 0)};
-  const auto isOn = [&](int d, const Bytes& v) { return !v.empty() && v[0] != 0 && v[0] != offByte[d]; };
+  const auto isOn = [&](int d, const Bytes& v) {
+    return v != Missing() && !v.empty() && v[0] != 0 && v[0] != offByte[d];
+  };
   bool muted = false;
 
-  const char* const kArgs[] = {"BOTH", "B", "IN", "INPUT", "OUT", "O", "", "in", "out", "both", "Bx", "x", "\t"};
-  int counts[3] = {0, 0, 0};
+  // With faults, half the runs have one call fail: any function, its nth call within what the last run made.
+  std::string fault;
+  int nth = 0;
+  const auto planFault = [&] {
+    fault.clear();
+    if (bFaults && pick(2)) {
+      fault = kFaultableCalls[pick(sizeof kFaultableCalls / sizeof kFaultableCalls[0])];
+      nth = 1 + pick(std::max(1, static_cast<int>(hostwin32::CountCalls(fault))));
+    }
+    hostwin32::ClearCalls();
+    if (!fault.empty()) hostwin32::FailCall(fault, nth, ERROR_ACCESS_DENIED);
+  };
+  // Whether the run's exit code is what its failed call, if any, deserves.
+  const auto checkExit = [&](bool bBackupTool, int nExit) {
+    hostwin32::ClearFaults();
+    const hostwin32::Call* pFailed = fault.empty() ? nullptr : LoggedCall(fault, nth);
+    const bool bNeeded = pFailed && IsNeeded(bBackupTool, *pFailed);
+    return nExit == (bNeeded ? kExitFailed : kExitDone);
+  };
+
+  int counts[4] = {0, 0, 0, 0};
   for (int step = 0; step < kSteps; ++step) {
     const int action = pick(10);
     if (action < 2) {  // the driver writes a new on-value of its own
@@ -52,43 +86,59 @@ TEST_P(PropertyTest, RandomRunsKeepTheLastOnValue) {
       lastOn[d] = First4(v);
       ++counts[0];
     } else if (action < 8) {
-      const char* args = kArgs[pick(sizeof kArgs / sizeof kArgs[0])];
-      const SwitchRequest request = ParseSwitchRequest(args);
-      const bool disable[2] = {request.bDisableInput, request.bDisableOutput};
-      ASSERT_EQ(kExitDone, RunOptSwitch((std::string("optswitch.exe ") + args).c_str())) << step;
+      const std::string name = kNames[pick(sizeof kNames / sizeof kNames[0])];
+      const std::string args = kArgs[pick(sizeof kArgs / sizeof kArgs[0])];
+      std::string blanks(pick(4) + (name[0] == '"' ? 0 : 1), ' ');
+      for (char& ch : blanks) ch = static_cast<char>(1 + pick(32));
+      const SwitchRequest asked = Asked(args);
+      const bool disable[2] = {asked.bDisableInput, asked.bDisableOutput};
+      planFault();
+      const int nExit = RunOptSwitch((name + blanks + args).c_str());
+      ASSERT_TRUE(checkExit(false, nExit)) << step << " exit " << nExit << " with " << fault << " #" << nth;
       for (int d = b9x ? 1 : 0; d < 2; ++d) {
         const Bytes now = Value(key, names[d]);
-        if (disable[d])
+        if (nExit != kExitDone) {
+          if (!lastOn[d].empty())
+            ASSERT_TRUE(First4(now) == lastOn[d] || First4(Value(kPatchKey, saved[d])) == lastOn[d]) << step << " lost";
+        } else if (disable[d]) {
           ASSERT_EQ(Bytes({offByte[d], 0, 0, 0}), now) << step;
-        else
+        } else {
           ASSERT_EQ(lastOn[d].empty() ? Bytes({1, 0, 0, 0}) : lastOn[d], First4(now)) << step << " " << args;
-        if (!disable[d] && lastOn[d].empty()) lastOn[d] = {1, 0, 0, 0};
+          lastOn[d] = First4(now);
+        }
       }
-      if (b9x) {
-        muted = disable[0];
-        ASSERT_EQ(muted, IsOpticalMuted());
-      }
-      ++counts[1];
+      if (b9x && nExit == kExitDone) ASSERT_EQ(disable[0], IsOpticalMuted()) << step;
+      if (b9x) muted = IsOpticalMuted();
+      ++counts[nExit == kExitDone ? 1 : 3];
     } else {
-      ASSERT_EQ(kExitDone, RunOptBackup());
+      planFault();
+      const int nExit = RunOptBackup();
+      ASSERT_TRUE(checkExit(true, nExit)) << step << " exit " << nExit << " with " << fault << " #" << nth;
       const bool inOn = b9x ? !muted : isOn(0, Value(key, names[0]));
       Bytes recorded{static_cast<BYTE>(inOn ? '1' : '0')};
       if (b9x) recorded.push_back(0);  // the 95 family stores a text's terminator
-      ASSERT_EQ(recorded, Value(kPatchKey, kValueStateInput)) << step;
-      ++counts[2];
+      if (nExit == kExitDone) ASSERT_EQ(recorded, Value(kPatchKey, kValueStateInput)) << step;
+      ++counts[nExit == kExitDone ? 2 : 3];
     }
     for (int d = 0; d < 2; ++d) {
-      const Bytes saved = Value(kPatchKey, d == 0 ? kValueSavedInput : kValueSavedOutput);
-      if (saved != Missing()) ASSERT_TRUE(isOn(d, saved)) << step << " backup holds an off value";
+      const Bytes backup = Value(kPatchKey, saved[d]);
+      if (backup != Missing()) ASSERT_TRUE(isOn(d, backup)) << step << " backup holds an off value";
     }
   }
-  EXPECT_EQ(0u, hostwin32::OpenKeyCount());
-  // Every kind of step happened often.
-  for (int n : counts) EXPECT_GT(n, kSteps / 10);
-  printf("[property] family %u: %d steps (%d driver changes, %d optswitch, %d optbackup)\n", family, kSteps, counts[0],
-         counts[1], counts[2]);
+  if (!bFaults) EXPECT_EQ(0u, hostwin32::OpenKeyCount());
+  // Every kind of step happened often, and with faults a good share of runs failed.
+  for (int i = 0; i < 3; ++i) EXPECT_GT(counts[i], kSteps / 20);
+  EXPECT_EQ(bFaults, counts[3] > kSteps / 20);
+  printf("[property] family %u%s: %d steps (%d driver changes, %d optswitch, %d optbackup, %d failed runs)\n", family,
+         bFaults ? " with faults" : "", kSteps, counts[0], counts[1], counts[2], counts[3]);
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, PropertyTest, testing::Values(VER_PLATFORM_WIN32_NT, VER_PLATFORM_WIN32_WINDOWS));
+INSTANTIATE_TEST_SUITE_P(Families, PropertyTest,
+                         testing::Values(Param{VER_PLATFORM_WIN32_NT, false}, Param{VER_PLATFORM_WIN32_WINDOWS, false},
+                                         Param{VER_PLATFORM_WIN32_NT, true}, Param{VER_PLATFORM_WIN32_WINDOWS, true}),
+                         [](const testing::TestParamInfo<Param>& info) {
+                           return std::string(info.param.family == VER_PLATFORM_WIN32_NT ? "Nt" : "Win9x") +
+                                  (info.param.bFaults ? "WithFaults" : "");
+                         });
 
 }  // namespace

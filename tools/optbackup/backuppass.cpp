@@ -43,9 +43,10 @@ int RunOptBackup() {
   } else if (store.dwFamily == VER_PLATFORM_WIN32_WINDOWS) {
     bDone &= RegOpenKeyExA(HKEY_LOCAL_MACHINE, kControlPanelKey, 0, KEY_ALL_ACCESS, &store.hSettings) == ERROR_SUCCESS;
     CCardMixer mixer;
-    // A card that is not found, or not read whole, records its input as off, and the run reports it.
-    bDone &= mixer.Open(nullptr);
-    bDone &= mixer.Refresh(0);
+    // Of the card only entry 7's mute is needed: if it was not read, the input is recorded as off
+    // and the run reports it, whatever became of the other lines.
+    mixer.Open(nullptr);
+    mixer.Refresh(0);
     store.pMixer = &mixer;
     bDone &= RecordBoth(store);
   }

@@ -62,6 +62,7 @@ int RunOptSwitch(const char* pszCommandLine) {
   } else if (store.dwFamily == VER_PLATFORM_WIN32_WINDOWS) {
     bDone &= RegOpenKeyExA(HKEY_LOCAL_MACHINE, kControlPanelKey, 0, KEY_ALL_ACCESS, &store.hSettings) == ERROR_SUCCESS;
     CCardMixer mixer;
+    // Of the card only the write of entry 7's mute is needed, and the input's switch reports it.
     mixer.Open(nullptr);
     mixer.Refresh(0);
     store.pMixer = &mixer;

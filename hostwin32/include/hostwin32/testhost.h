@@ -45,5 +45,6 @@ void ClearCalls();
 // The nth call of the function from now on (1 = the next) fails with the error, once.
 // Functions that answer a count or a BOOL fail with 0 or FALSE.
 void FailCall(const std::string& function, int nth, long error);
+void ClearFaults();  // drops the planned faults that have not struck
 
 }  // namespace hostwin32

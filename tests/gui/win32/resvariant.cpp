@@ -1,4 +1,4 @@
-// tests/gui/win32/resvariant.cpp: rewrites the string-table block of ID 101 in a copy of the running program.
+// tests/gui/win32/resvariant.cpp: rebuilds a program's resources in a copy, with one of them left out or replaced.
 #include "resvariant.h"
 
 #include <stdio.h>
@@ -14,18 +14,15 @@ void CopyPath(const char* pszName, char* pszPath, DWORD cch) {
   snprintf(pszPath, cch, "%s%s.exe", szTemp, pszName);
 }
 
-}  // namespace
-
-namespace {
-
 struct ResourceCopyJob {
   HANDLE hUpdate;
-  WORD wSkipBlock;  // the string block left out, 0 for none
+  LPCSTR lpSkipType;  // the resource left out
+  LPCSTR lpSkipName;
 };
 
 BOOL CALLBACK CopyLanguage(HMODULE hModule, LPCSTR lpType, LPCSTR lpName, WORD wLang, LONG_PTR lParam) {
   ResourceCopyJob* pCtx = reinterpret_cast<ResourceCopyJob*>(lParam);
-  if (lpType == reinterpret_cast<LPCSTR>(RT_STRING) && lpName == MAKEINTRESOURCEA(pCtx->wSkipBlock)) return TRUE;
+  if (lpType == pCtx->lpSkipType && lpName == pCtx->lpSkipName) return TRUE;
   HRSRC hRes = ::FindResourceExA(hModule, lpType, lpName, wLang);
   HGLOBAL hData = hRes != NULL ? ::LoadResource(hModule, hRes) : NULL;
   if (hData != NULL) {
@@ -46,31 +43,42 @@ BOOL CALLBACK CopyType(HMODULE hModule, LPSTR lpType, LONG_PTR lParam) {
 
 }  // namespace
 
+bool WriteResourceVariant(const char* pszSource, const char* pszName, LPCSTR lpType, LPCSTR lpName, const void* pData,
+                          DWORD cbData, char* pszPath) {
+  CopyPath(pszName, pszPath, MAX_PATH);
+  HMODULE hSource = ::LoadLibraryExA(pszSource, NULL, LOAD_LIBRARY_AS_DATAFILE);
+  if (hSource == NULL) return false;
+  bool bWritten = false;
+  // Rebuilt from scratch: deleting a single resource is not supported everywhere.
+  HANDLE hUpdate = ::CopyFileA(pszSource, pszPath, FALSE) ? ::BeginUpdateResourceA(pszPath, TRUE) : NULL;
+  if (hUpdate != NULL) {
+    ResourceCopyJob ctx = {hUpdate, lpType, lpName};
+    ::EnumResourceTypesA(hSource, CopyType, reinterpret_cast<LONG_PTR>(&ctx));
+    if (pData != NULL) {
+      ::UpdateResourceA(hUpdate, lpType, lpName, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), const_cast<void*>(pData),
+                        cbData);
+    }
+    bWritten = ::EndUpdateResourceA(hUpdate, FALSE) != FALSE;
+  }
+  ::FreeLibrary(hSource);
+  return bWritten;
+}
+
 HMODULE LoadResourceVariant(const char* pszName, const char* pszText) {
   char szSelf[MAX_PATH], szCopy[MAX_PATH];
   ::GetModuleFileNameA(NULL, szSelf, sizeof szSelf);
-  CopyPath(pszName, szCopy, sizeof szCopy);
-  if (!::CopyFileA(szSelf, szCopy, FALSE)) return NULL;
-  // Rebuilt from scratch: deleting a single resource is not supported everywhere.
-  HANDLE hUpdate = ::BeginUpdateResourceA(szCopy, TRUE);
-  if (hUpdate == NULL) return NULL;
   // A string block holds 16 counted UTF-16 strings; block n + 1 holds IDs 16n to 16n + 15.
   const WORD wBlock = IDS_ABOUTBOX / 16 + 1;
-  ResourceCopyJob ctx = {hUpdate, wBlock};
-  ::EnumResourceTypesA(::GetModuleHandleA(NULL), CopyType, reinterpret_cast<LONG_PTR>(&ctx));
-  if (pszText != NULL) {
-    WORD block[16 + 64] = {};
-    WORD* p = block;
-    for (int i = 0; i < 16; ++i) {
-      size_t n = i == IDS_ABOUTBOX % 16 ? strlen(pszText) : 0;
-      *p++ = static_cast<WORD>(n);
-      for (size_t k = 0; k < n; ++k) *p++ = static_cast<BYTE>(pszText[k]);
-    }
-    ::UpdateResourceA(hUpdate, reinterpret_cast<LPCSTR>(RT_STRING), MAKEINTRESOURCEA(wBlock),
-                      MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), block,
-                      static_cast<DWORD>((p - block) * sizeof(WORD)));
+  WORD block[16 + 64] = {};
+  WORD* p = block;
+  for (int i = 0; pszText != NULL && i < 16; ++i) {
+    size_t n = i == IDS_ABOUTBOX % 16 ? strlen(pszText) : 0;
+    *p++ = static_cast<WORD>(n);
+    for (size_t k = 0; k < n; ++k) *p++ = static_cast<BYTE>(pszText[k]);
   }
-  if (!::EndUpdateResourceA(hUpdate, FALSE)) return NULL;
+  if (!WriteResourceVariant(szSelf, pszName, reinterpret_cast<LPCSTR>(RT_STRING), MAKEINTRESOURCEA(wBlock),
+                            pszText != NULL ? block : NULL, static_cast<DWORD>((p - block) * sizeof(WORD)), szCopy))
+    return NULL;
   return ::LoadLibraryExA(szCopy, NULL, LOAD_LIBRARY_AS_DATAFILE);
 }
 
