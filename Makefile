@@ -29,6 +29,7 @@ build: build-wine build-host
 # The setup program and the portable zip of the shipped i686 programs, in build/package.
 package: build-win32
 	cmake --build --preset win32 --target dist
+	@ls -l build/package
 
 test: build package
 	ctest --preset host
