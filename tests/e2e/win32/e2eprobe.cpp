@@ -9,6 +9,8 @@
 //   dump                       print every value of the three keys and each mixer's entry-7 mute
 //   at:TITLE:ID                print "X Y LEFT TOP RIGHT BOTTOM" on screen: the centre and rectangle of the
 //                              visible control ID anywhere inside the top-level window titled TITLE
+//   run:COMMAND LINE           start a program, wait until it and every process it started have ended, and
+//                              print "exit=N ms=T tree_ms=T" (an NSIS uninstaller goes on in a copy of itself)
 #include <windows.h>
 #include <mmsystem.h>
 #include <fcntl.h>
@@ -252,7 +254,43 @@ void DumpMixers() {
   }
 }
 
+bool RunTree(const char* pszCommandLine) {
+  char cmd[1024];
+  if (strlen(pszCommandLine) >= sizeof cmd) return Fail("run", "command line too long");
+  strcpy(cmd, pszCommandLine);
+  // Children join their parent's job: the job empties only when the whole tree has ended.
+  const HANDLE hJob = CreateJobObjectA(nullptr, nullptr);
+  STARTUPINFOA si;
+  memset(&si, 0, sizeof si);
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi;
+  if (!hJob || !CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &si, &pi))
+    return Fail("run", "cannot start the program");
+  const bool bInJob = AssignProcessToJobObject(hJob, pi.hProcess);
+  const DWORD dwStart = GetTickCount();
+  ResumeThread(pi.hThread);
+  WaitForSingleObject(pi.hProcess, INFINITE);
+  const DWORD dwProcessMs = GetTickCount() - dwStart;
+  DWORD dwExit = 0;
+  GetExitCodeProcess(pi.hProcess, &dwExit);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info;
+  bool bEnded = false;
+  while (bInJob && !bEnded && GetTickCount() - dwStart < 120000) {
+    bEnded = QueryInformationJobObject(hJob, JobObjectBasicAccountingInformation, &info, sizeof info, nullptr) &&
+             info.ActiveProcesses == 0;
+    if (!bEnded) Sleep(10);
+  }
+  const DWORD dwTreeMs = GetTickCount() - dwStart;
+  CloseHandle(hJob);
+  if (!bEnded) return Fail("run", bInJob ? "processes still running after 120 s" : "cannot watch the process tree");
+  printf("exit=%lu ms=%lu tree_ms=%lu\n", dwExit, dwProcessMs, dwTreeMs);
+  return true;
+}
+
 bool RunOp(char* pszOp) {
+  if (strncmp(pszOp, "run:", 4) == 0) return RunTree(pszOp + 4);
   char* f[6];
   const int n = Split(pszOp, f, 6);
   if (strcmp(f[0], "reset") == 0) {
