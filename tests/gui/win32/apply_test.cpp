@@ -131,13 +131,6 @@ GUI_TEST(EvenChangesWriteWithoutPromptAndAnUnshownPageIsLeftAlone) {
   CHECK_VALUE("patch", "OLD_SDPIF_VALUE_IN", "absent");
 }
 
-GUI_TEST(NtPromptsOnceForAnInputChange) {
-  RunOneChange(0, 1);
-  CHECK_VALUE("drv", "SPDIFEnableInput", "00000000");
-  CHECK_VALUE("patch", "OLD_SDPIF_VALUE_IN", "01000000");
-  CHECK_VALUE("drv", "SPDIFOutputSource", "02000000");
-}
-
 GUI_TEST(NtPromptsOnceForAnOutputChange) {
   RunOneChange(1, 1);
   CHECK_VALUE("drv", "SPDIFOutputSource", "00000000");
