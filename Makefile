@@ -34,10 +34,10 @@ package: build-win32
 test: build package
 	ctest --preset host
 
-# The suite on a simulated card under Wine, then a screenshot of Beamset.
+# The suite on a simulated card under Wine, then Beamset used from end to end, with the README's pictures.
 demo: build-wine
 	scripts/demo
-	@if [ -x scripts/screenshot ]; then scripts/screenshot docs/beamset.png; fi
+	scripts/screenshot docs
 
 # Start-up cost of both tools under Wine against a floor that only reaches the registry.
 bench: build-wine

@@ -1,9 +1,41 @@
-// beamset/beamsetdlg.cpp: the main window: start-up, painting, dragging, page tabs and closing.
+// beamset/beamsetdlg.cpp: the main window: start-up, painting, dragging, page tabs, applying and closing.
 #include "beamsetdlg.h"
 
 #include "aboutdlg.h"
+#include "cardmixer.h"
+#include "opticalchoice.h"
 #include "resource.h"
+#include "restartdlg.h"
 #include "skinbitmap.h"
+
+namespace {
+
+bool NeedsDriver(ApplyFault fault) { return fault == ApplyFaultKeyMissing || fault == ApplyFaultMixerMissing; }
+
+void AppendFailure(CString& strText, UINT nIDWhat, ApplyFault fault) {
+  CString strLine;
+  if (!strText.IsEmpty()) strText += "\r\n\r\n";
+  strLine.LoadString(nIDWhat);
+  strText += strLine;
+  strText += " ";
+  strLine.LoadString(NeedsDriver(fault) ? IDS_CAUSE_NO_DRIVER : IDS_CAUSE_NO_RIGHTS);
+  strText += strLine;
+}
+
+// Which direction failed, and the likely cause: no driver, or no rights to change it.
+CString ApplyFailureText(const OpticalApplyResult& result) {
+  const bool bInput = result.input != ApplyFaultNone, bOutput = result.output != ApplyFaultNone;
+  CString strText;
+  if (bInput && bOutput && NeedsDriver(result.input) == NeedsDriver(result.output)) {
+    AppendFailure(strText, IDS_APPLY_FAILED_BOTH, result.input);
+  } else {
+    if (bInput) AppendFailure(strText, IDS_APPLY_FAILED_INPUT, result.input);
+    if (bOutput) AppendFailure(strText, IDS_APPLY_FAILED_OUTPUT, result.output);
+  }
+  return strText;
+}
+
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CBeamsetDlg, CDialog)
 ON_WM_SYSCOMMAND()
@@ -14,6 +46,7 @@ ON_BN_CLICKED(IDC_OUTPUT_TAB, OnOutputTab)
 ON_WM_ERASEBKGND()
 ON_WM_NCACTIVATE()
 ON_WM_NCHITTEST()
+ON_BN_CLICKED(IDC_APPLY, ApplySettings)
 ON_CONTROL(STN_CLICKED, IDC_CLOSE, OnCancel)
 END_MESSAGE_MAP()
 
@@ -155,11 +188,31 @@ UINT CBeamsetDlg::OnNcHitTest(CPoint point) {
 }
 
 void CBeamsetDlg::OnOK() {
-  // Nothing is written yet; the pages' choices are applied here once they exist.
+  ApplySettings();
   CDialog::OnOK();
 }
 
 void CBeamsetDlg::OnCancel() { CDialog::OnCancel(); }
+
+void CBeamsetDlg::ApplySettings() {
+  if (m_pSheet == NULL) return;  // no pages, no choices
+  const CPropPageIn& pageIn = m_pSheet->m_pageIn;
+  const CPropPageOut& pageOut = m_pSheet->m_pageOut;
+  CCardMixer mixer;  // the 95 family's input goes through it; it is closed after the prompt
+  const OpticalApplyResult result = ApplyOpticalChoices(pageIn.m_nState, pageOut.m_nState, mixer);
+
+  // What could not be written needs the cause fixed, not a restart; the prompt waits for an apply that works.
+  if (!result.Succeeded()) {
+    m_bAllowDeactivate = 1;  // the message box takes the activation, as the prompt does
+    MessageBox(ApplyFailureText(result), NULL, MB_OK | MB_ICONEXCLAMATION);
+    return;
+  }
+  if (m_bRestartPrompted || !NeedsRestart(result.dwFamily, pageIn.m_nToggleCount, pageOut.m_nToggleCount)) return;
+  m_bAllowDeactivate = 1;
+  CRestartDlg dlgRestart;
+  dlgRestart.DoModal();
+  m_bRestartPrompted = 1;
+}
 
 BOOL CBeamsetDlg::DestroyWindow() {
   if (m_pSheet != NULL) {

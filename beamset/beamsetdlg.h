@@ -42,6 +42,10 @@ class CBeamsetDlg : public CDialog {
   BYTE m_bAllowDeactivate;  // lets exactly one WM_NCACTIVATE through
   BYTE m_bRestartPrompted;
 
+  // Writes both pages' choices; after an odd number of changes, offers the restart once per run.
+  // When something could not be written it says what and why instead.
+  afx_msg void ApplySettings();
+
  protected:
   virtual void DoDataExchange(CDataExchange* pDX);
   virtual BOOL OnInitDialog();

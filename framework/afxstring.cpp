@@ -36,6 +36,20 @@ const CString& CString::operator=(LPCSTR lpsz) {
   return *this;
 }
 
+const CString& CString::operator+=(LPCSTR lpsz) {
+  const int nAdd = lpsz != NULL ? static_cast<int>(strlen(lpsz)) : 0;
+  if (nAdd == 0) return *this;
+  LPSTR p = static_cast<LPSTR>(malloc(static_cast<size_t>(m_nLength) + static_cast<size_t>(nAdd) + 1));
+  if (p == NULL) return *this;  // out of memory: the string stays as it was
+  memcpy(p, m_pchData, static_cast<size_t>(m_nLength));
+  memcpy(p + m_nLength, lpsz, static_cast<size_t>(nAdd) + 1);
+  const int nLength = m_nLength + nAdd;
+  Empty();
+  m_pchData = p;
+  m_nLength = nLength;
+  return *this;
+}
+
 void CString::Empty() {
   if (m_pchData != &g_chNil) free(m_pchData);
   m_pchData = &g_chNil;

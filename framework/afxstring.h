@@ -12,6 +12,7 @@ class CString {
 
   const CString& operator=(const CString& stringSrc);
   const CString& operator=(LPCSTR lpsz);
+  const CString& operator+=(LPCSTR lpsz);
 
   int GetLength() const { return m_nLength; }
   BOOL IsEmpty() const { return m_nLength == 0; }

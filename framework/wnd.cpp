@@ -118,6 +118,10 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::SendMessageA(m_hWnd, message, wParam, lParam);
 }
 
+LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::SendDlgItemMessageA(m_hWnd, nID, message, wParam, lParam);
+}
+
 BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::PostMessageA(m_hWnd, message, wParam, lParam);
 }
@@ -186,6 +190,19 @@ void CWnd::InvalidateRect(LPCRECT lpRect, BOOL bErase) { ::InvalidateRect(m_hWnd
 void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
 
 CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+
+CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
+
+int CWnd::ReleaseDC(CDC* pDC) { return pDC != NULL ? ::ReleaseDC(m_hWnd, pDC->m_hDC) : 0; }
+
+int CWnd::MessageBox(LPCSTR lpszText, LPCSTR lpszCaption, UINT nType) {
+  char szTitle[256] = "";
+  if (lpszCaption == NULL) {
+    ::GetWindowTextA(m_hWnd, szTitle, sizeof szTitle);
+    lpszCaption = szTitle;
+  }
+  return ::MessageBoxA(m_hWnd, lpszText, lpszCaption, nType);
+}
 
 void CWnd::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton) {
   ::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);

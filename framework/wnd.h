@@ -42,6 +42,7 @@ class CWnd : public CCmdTarget {
   virtual BOOL DestroyWindow();
 
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+  LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
   BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
   DWORD GetStyle() const;
@@ -70,6 +71,12 @@ class CWnd : public CCmdTarget {
   void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE);
   void UpdateWindow();
   CWnd* SetFocus();
+
+  // The window's display context as a temporary object; give it back with ReleaseDC.
+  CDC* GetDC();
+  int ReleaseDC(CDC* pDC);
+  // Owned by this window; the caption defaults to the window's own text.
+  int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = NULL, UINT nType = MB_OK);
 
   void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton);
   int GetCheckedRadioButton(int nIDFirstButton, int nIDLastButton);

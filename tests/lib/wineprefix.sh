@@ -45,8 +45,10 @@ wine_prefix_start() {
   wineserver -p >/dev/null 2>&1 || true  # stays until wine_prefix_cleanup
   # Without a window manager, hiding a top-level window stalls for seconds unless Wine manages none.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  # Wine does not find the packaged "MS Sans Serif" on its own; without it dialog units are 7 pixels wide.
-  cp /usr/share/wine/fonts/sserife.fon "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  # Wine does not find its packaged fonts on its own: without "MS Sans Serif" dialog units are 7 pixels
+  # wide, without Marlett a caption's close box shows an "r".
+  cp /usr/share/wine/fonts/sserife.fon /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" \
+    2>/dev/null || true
   # comctl32 sizes property pages in its own dialog font; on Windows that is MS Sans Serif too.
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
     /v 'MS Shell Dlg' /d 'MS Sans Serif' /f >/dev/null 2>&1

@@ -7,6 +7,8 @@
 //   mute:N:0|1                 entry 7's mute on mixer device N, through the mixer calls
 //   ver:EXE:VERSION            the Windows version Wine reports to EXE (win98, winxp, win31, ...)
 //   dump                       print every value of the three keys and each mixer's entry-7 mute
+//   at:TITLE:ID                print "X Y LEFT TOP RIGHT BOTTOM" on screen: the centre and rectangle of the
+//                              visible control ID anywhere inside the top-level window titled TITLE
 //   run:COMMAND LINE           start a program, wait until it and every process it started have ended, and
 //                              print "exit=N ms=T tree_ms=T" (an NSIS uninstaller goes on in a copy of itself)
 #include <windows.h>
@@ -164,6 +166,30 @@ bool OpticalMute(UINT nDevice, const LONG* pValue, LONG* pRead) {
   return bDone;
 }
 
+struct ControlSearch {
+  int nID;
+  HWND hFound;
+};
+
+BOOL CALLBACK FindControl(HWND hWnd, LPARAM lParam) {
+  ControlSearch* pSearch = reinterpret_cast<ControlSearch*>(lParam);
+  if (GetDlgCtrlID(hWnd) != pSearch->nID || !IsWindowVisible(hWnd)) return TRUE;
+  pSearch->hFound = hWnd;
+  return FALSE;
+}
+
+bool PrintControlPlace(char** f, int n) {
+  if (n != 3) return Fail("at", "expected at:TITLE:ID");
+  const HWND hTop = FindWindowA(nullptr, f[1]);
+  ControlSearch search = {atoi(f[2]), nullptr};
+  if (hTop) EnumChildWindows(hTop, FindControl, reinterpret_cast<LPARAM>(&search));  // every descendant
+  RECT rc;
+  if (!search.hFound || !GetWindowRect(search.hFound, &rc)) return Fail("at", "no such visible control");
+  printf("%ld %ld %ld %ld %ld %ld\n", (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2, rc.left, rc.top, rc.right,
+         rc.bottom);
+  return true;
+}
+
 bool SetVersion(char** f, int n) {
   if (n != 3) return Fail("ver", "expected ver:EXE:VERSION");
   char path[MAX_PATH];
@@ -287,6 +313,7 @@ bool RunOp(char* pszOp) {
            Fail("mute", "no such mixer line");
   }
   if (strcmp(f[0], "ver") == 0) return SetVersion(f, n);
+  if (strcmp(f[0], "at") == 0) return PrintControlPlace(f, n);
   if (strcmp(f[0], "dump") == 0) {
     for (const KeyAlias& key : kKeys) DumpKey(key);
     DumpMixers();

@@ -13,4 +13,10 @@ void CheckFailed(const char* file, int line, const char* expr, long actual, long
   fflush(stdout);
 }
 
+void CheckFailedText(const char* file, int line, const char* expr, const char* actual, const char* expected) {
+  ++g_nFailures;
+  printf("  FAIL %s:%d: %s (got \"%s\", want \"%s\")\n", file, line, expr, actual, expected);
+  fflush(stdout);
+}
+
 int CheckFailures() { return g_nFailures; }

@@ -2,6 +2,7 @@
 #pragma once
 
 void CheckFailed(const char* file, int line, const char* expr, long actual, long expected);
+void CheckFailedText(const char* file, int line, const char* expr, const char* actual, const char* expected);
 int CheckFailures();
 
 #define CHECK(cond)                                            \

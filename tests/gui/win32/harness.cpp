@@ -5,8 +5,15 @@
 #include <string.h>
 
 #include "check.h"
+#include "resource.h"
 
-CProbeDlg::CProbeDlg() : m_commands(), m_nCommands(0), m_nPaints(0), m_nIconEraseBkgnds(0) {}
+CProbeDlg::CProbeDlg()
+    : m_commands(),
+      m_nCommands(0),
+      m_nPaints(0),
+      m_nIconEraseBkgnds(0),
+      m_nDeactivationsAllowed(0),
+      m_nDeactivationsRefused(0) {}
 
 int CProbeDlg::CountCommands(UINT nID) const {
   int n = 0;
@@ -38,7 +45,9 @@ BOOL CProbeDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 LRESULT CProbeDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_PAINT) ++m_nPaints;
   if (message == WM_ICONERASEBKGND) ++m_nIconEraseBkgnds;
-  return CBeamsetDlg::WindowProc(message, wParam, lParam);
+  LRESULT lResult = CBeamsetDlg::WindowProc(message, wParam, lParam);
+  if (message == WM_NCACTIVATE && !wParam) ++(lResult ? m_nDeactivationsAllowed : m_nDeactivationsRefused);
+  return lResult;
 }
 
 namespace {
@@ -69,6 +78,11 @@ int RunScripted(CProbeDlg& dlg, void (*script)(CProbeDlg& dlg)) {
   CHECK(AfxGetApp()->m_pMainWnd == NULL);  // the framework forgets the main window as it goes
   AfxGetApp()->m_pMainWnd = NULL;
   return nResult;
+}
+
+int RunScripted(void (*script)(CProbeDlg& dlg)) {
+  CProbeDlg dlg;
+  return RunScripted(dlg, script);
 }
 
 void Pump() {
@@ -120,4 +134,74 @@ HWND FindThreadWindow(const char* pszTitle) {
   FindData data = {pszTitle, NULL};
   ::EnumThreadWindows(::GetCurrentThreadId(), FindProc, reinterpret_cast<LPARAM>(&data));
   return data.hWnd;
+}
+
+CPropertyPage& ShowPage(CProbeDlg& dlg, int nPage) {
+  ::SendMessageA(dlg.Item(nPage == 0 ? IDC_INPUT_TAB : IDC_OUTPUT_TAB), BM_CLICK, 0, 0);
+  return *dlg.m_pSheet->GetPage(nPage);
+}
+
+void ClickItem(HWND hPage, int nID) { ::SendMessageA(::GetDlgItem(hPage, nID), BM_CLICK, 0, 0); }
+
+int CheckedRadio(HWND hPage) {
+  if (::IsDlgButtonChecked(hPage, IDC_ENABLED)) return IDC_ENABLED;
+  return ::IsDlgButtonChecked(hPage, IDC_DISABLED) ? IDC_DISABLED : 0;
+}
+
+namespace {
+
+CProbeDlg* g_pAnswered = NULL;
+ModalLog* g_pLog = NULL;
+UINT_PTR g_idAnswerTimer = 0;
+HWND g_hLastAnswered = NULL;
+
+struct OverData {
+  HWND hMain;
+  HWND hFound;
+};
+
+BOOL CALLBACK FindOver(HWND hWnd, LPARAM lParam) {
+  OverData* pData = reinterpret_cast<OverData*>(lParam);
+  if (hWnd == pData->hMain || !::IsWindowVisible(hWnd) || ::GetWindow(hWnd, GW_OWNER) == NULL) return TRUE;
+  pData->hFound = hWnd;
+  return FALSE;
+}
+
+void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR, DWORD) {
+  OverData data = {g_pAnswered->m_hWnd, NULL};
+  ::EnumThreadWindows(::GetCurrentThreadId(), FindOver, reinterpret_cast<LPARAM>(&data));
+  HWND hWnd = data.hFound;
+  if (hWnd == NULL || hWnd == g_hLastAnswered) return;  // none open, or the answer is on its way
+  g_hLastAnswered = hWnd;
+  ModalLog& log = *g_pLog;
+  log.nNotInFront += ::GetActiveWindow() != hWnd || ::GetForegroundWindow() != hWnd;
+  log.nGateLeftOpen += g_pAnswered->m_bAllowDeactivate != 0;
+  log.hOwner = ::GetWindow(hWnd, GW_OWNER);
+  char szTitle[64] = "";
+  ::GetWindowTextA(hWnd, szTitle, sizeof szTitle);
+  if (strcmp(szTitle, "Restart computer") == 0) {
+    ++log.nPrompts;
+    ::SendMessageA(::GetDlgItem(hWnd, IDCANCEL), BM_CLICK, 0, 0);
+    return;
+  }
+  ++log.nMessages;
+  ::GetDlgItemTextA(hWnd, 0xFFFF, log.szMessage, sizeof log.szMessage);
+  HWND hFocus = ::GetFocus();
+  ::PostMessageA(hFocus != NULL ? hFocus : hWnd, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+  ::PostMessageA(hFocus != NULL ? hFocus : hWnd, WM_KEYUP, VK_RETURN, 0xC01C0001);
+}
+
+}  // namespace
+
+void StartAnswering(CProbeDlg& dlg, ModalLog* pLog) {
+  memset(pLog, 0, sizeof *pLog);
+  g_pAnswered = &dlg;
+  g_pLog = pLog;
+  g_hLastAnswered = NULL;
+  g_idAnswerTimer = ::SetTimer(NULL, 0, 10, AnswerTimer);
+}
+
+void StopAnswering() {
+  ::KillTimer(NULL, g_idAnswerTimer);
+  g_idAnswerTimer = 0;
 }

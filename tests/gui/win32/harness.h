@@ -18,6 +18,9 @@ class CProbeDlg : public CBeamsetDlg {
   int m_nCommands;
   int m_nPaints;
   int m_nIconEraseBkgnds;
+  // Requests to give up activation (WM_NCACTIVATE with FALSE), by the dialog's answer.
+  int m_nDeactivationsAllowed;
+  int m_nDeactivationsRefused;
 
   int CountCommands(UINT nID) const;
   const Command* LastCommand(UINT nID) const;
@@ -32,6 +35,8 @@ class CProbeDlg : public CBeamsetDlg {
 // Runs dlg.DoModal() with dlg as the application's main window; script runs from a timer inside the
 // dialog's own message loop and must end the dialog. Returns what DoModal returned.
 int RunScripted(CProbeDlg& dlg, void (*script)(CProbeDlg& dlg));
+// The same on a probe dialog of its own.
+int RunScripted(void (*script)(CProbeDlg& dlg));
 
 // Dispatches what is queued, through the thread's pre-translation like the dialog's loop does.
 void Pump();
@@ -41,3 +46,22 @@ bool SameBitmap(HBITMAP hBitmap, UINT nIDResource);
 
 // A visible top-level window of this thread with the given title, or null.
 HWND FindThreadWindow(const char* pszTitle);
+
+// The page of the sheet, shown through its tab the way a click on the tab does.
+CPropertyPage& ShowPage(CProbeDlg& dlg, int nPage);
+// A radio button clicked as the user would; the checked button of a page's group (0 for none).
+void ClickItem(HWND hPage, int nID);
+int CheckedRadio(HWND hPage);
+
+// What opened over the probe dialog while StartAnswering was on, and how each was answered.
+struct ModalLog {
+  int nPrompts;         // "Restart computer" windows, each answered with "Restart later"
+  int nMessages;        // any other window, a message box, answered with Enter on its focused control
+  int nNotInFront;      // how many were not the active and foreground window when they appeared
+  int nGateLeftOpen;    // how many found the probe dialog's m_bAllowDeactivate still set
+  HWND hOwner;          // the owner of the last one
+  char szMessage[512];  // the text of the last message box
+};
+// From now until StopAnswering, every window that opens over dlg is logged into *pLog and answered.
+void StartAnswering(CProbeDlg& dlg, ModalLog* pLog);
+void StopAnswering();

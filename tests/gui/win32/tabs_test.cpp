@@ -78,12 +78,6 @@ void WithoutSheet(CProbeDlg& dlg) {
 
 }  // namespace
 
-GUI_TEST(TabsSwitchPagesAndPicturesOnlyOnClick) {
-  CProbeDlg dlg;
-  RunScripted(dlg, SwitchPages);
-}
+GUI_TEST(TabsSwitchPagesAndPicturesOnlyOnClick) { RunScripted(SwitchPages); }
 
-GUI_TEST(TabsDoNothingWithoutSheet) {
-  CProbeDlg dlg;
-  CHECK_EQ(RunScripted(dlg, WithoutSheet), IDCANCEL);
-}
+GUI_TEST(TabsDoNothingWithoutSheet) { CHECK_EQ(RunScripted(WithoutSheet), IDCANCEL); }

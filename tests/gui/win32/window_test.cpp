@@ -96,6 +96,13 @@ void CheckSheet(CProbeDlg& dlg) {
   CHECK(dlg.m_pSheet->IsKindOf(RUNTIME_CLASS(CPropertySheet)));
   CHECK(strcmp(dlg.m_pSheet->GetRuntimeClass()->m_lpszClassName, "COpticalPropSheet") == 0);
   CHECK(dlg.m_pSheet->GetRuntimeClass()->m_pfnCreateObject == NULL);
+  // The pages are creatable from their run-time classes.
+  const CRuntimeClass* kPageClasses[] = {RUNTIME_CLASS(CPropPageIn), RUNTIME_CLASS(CPropPageOut)};
+  for (const CRuntimeClass* pClass : kPageClasses) {
+    CObject* pPage = pClass->CreateObject();
+    CHECK(pPage != NULL && pPage->IsKindOf(RUNTIME_CLASS(CPropertyPage)));
+    delete pPage;
+  }
 
   // Neither window erases: a known colour survives WM_ERASEBKGND.
   HDC hdc = ::CreateCompatibleDC(NULL);
@@ -201,25 +208,13 @@ void CheckSystemCommands(CProbeDlg& dlg) {
 
 }  // namespace
 
-GUI_TEST(StartStateHasReleasedImagesAndInputTab) {
-  CProbeDlg dlg;
-  RunScripted(dlg, CheckStartState);
-}
+GUI_TEST(StartStateHasReleasedImagesAndInputTab) { RunScripted(CheckStartState); }
 
-GUI_TEST(SheetIsEmbeddedWithoutTabsAndNothingErases) {
-  CProbeDlg dlg;
-  RunScripted(dlg, CheckSheet);
-}
+GUI_TEST(SheetIsEmbeddedWithoutTabsAndNothingErases) { RunScripted(CheckSheet); }
 
-GUI_TEST(HitTestDragsByBackgroundAndActivationGateOpensOnce) {
-  CProbeDlg dlg;
-  RunScripted(dlg, CheckHitTestAndActivation);
-}
+GUI_TEST(HitTestDragsByBackgroundAndActivationGateOpensOnce) { RunScripted(CheckHitTestAndActivation); }
 
-GUI_TEST(SystemCommandsOpenAboutOrGoToDefault) {
-  CProbeDlg dlg;
-  RunScripted(dlg, CheckSystemCommands);
-}
+GUI_TEST(SystemCommandsOpenAboutOrGoToDefault) { RunScripted(CheckSystemCommands); }
 
 GUI_TEST(MinimisedIconIsCentredRoundingHalfUp) {
   static const struct {

@@ -1,0 +1,41 @@
+// beamset/restartdlg.cpp: the restart prompt; "Restart later" ends it through the framework's OnCancel.
+#include "restartdlg.h"
+
+#include <string.h>
+
+#include "opticalstore.h"
+#include "resource.h"
+
+BEGIN_MESSAGE_MAP(CRestartDlg, CDialog)
+END_MESSAGE_MAP()
+
+namespace {
+
+// On the NT family a process may restart the computer only with the shutdown privilege enabled.
+bool EnableShutdownPrivilege() {
+  HANDLE hToken = NULL;
+  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &hToken)) return false;
+  TOKEN_PRIVILEGES tp;
+  memset(&tp, 0, sizeof tp);
+  tp.PrivilegeCount = 1;
+  ::LookupPrivilegeValueA(NULL, "SeShutdownPrivilege", &tp.Privileges[0].Luid);
+  tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  ::AdjustTokenPrivileges(hToken, FALSE, &tp, 0, NULL, NULL);
+  ::CloseHandle(hToken);
+  return true;
+}
+
+}  // namespace
+
+CRestartDlg::CRestartDlg(CWnd* pParent) : CDialog(IDD_RESTART, pParent) {}
+
+CRestartDlg::~CRestartDlg() {}
+
+void CRestartDlg::DoDataExchange(CDataExchange*) {}
+
+void CRestartDlg::OnOK() {
+  const DWORD dwFamily = GetPlatformFamily();
+  if (dwFamily == VER_PLATFORM_WIN32_NT && !EnableShutdownPrivilege()) return;
+  // The restart ends this process; if it does not start, the user can still choose "Restart later".
+  if (IsSupportedFamily(dwFamily)) ::ExitWindowsEx(EWX_REBOOT | EWX_FORCE, 0);
+}

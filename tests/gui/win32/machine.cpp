@@ -1,0 +1,88 @@
+// tests/gui/win32/machine.cpp: seeding and reading the keys Beamset works on, and the simulated card's mixer.
+#include "machine.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "cardmixer.h"
+#include "opticalregistry.h"
+#include "simconfig.h"
+
+namespace {
+
+const char* KeyPath(const char* pszKey) {
+  if (strcmp(pszKey, "drv") == 0) return kDriverServiceKey;
+  if (strcmp(pszKey, "cpl") == 0) return kControlPanelKey;
+  return kPatchKey;
+}
+
+// An opened and refreshed mixer of the card, or false when the card has none.
+bool OpenCard(CCardMixer& mixer) { return mixer.Open(NULL) && mixer.Refresh(0); }
+
+}  // namespace
+
+void ResetMachine() {
+  DeleteKeyOf("drv");
+  DeleteKeyOf("cpl");
+  DeleteKeyOf("patch");
+  ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kCardSimKey);
+  SetValueHex("drv", kValueEnableInput, "01000000");
+  SetValueHex("drv", kValueOutputSource, "02000000");
+  SetValueHex("cpl", kValueSourceSelection, "02000000");
+}
+
+void SetValueHex(const char* pszKey, const char* pszName, const char* pszHex) {
+  HKEY hKey = NULL;
+  if (::RegCreateKeyA(HKEY_LOCAL_MACHINE, KeyPath(pszKey), &hKey) != ERROR_SUCCESS) return;
+  if (pszHex == NULL) {
+    ::RegDeleteValueA(hKey, pszName);
+  } else {
+    BYTE data[32];
+    DWORD cb = 0;
+    for (; pszHex[0] != '\0' && pszHex[1] != '\0' && cb < sizeof data; pszHex += 2) {
+      unsigned int b = 0;
+      sscanf(pszHex, "%2x", &b);
+      data[cb++] = static_cast<BYTE>(b);
+    }
+    ::RegSetValueExA(hKey, pszName, 0, REG_BINARY, data, cb);
+  }
+  ::RegCloseKey(hKey);
+}
+
+void DeleteKeyOf(const char* pszKey) { ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, KeyPath(pszKey)); }
+
+const char* ValueHex(const char* pszKey, const char* pszName, char* pszBuffer, int cchBuffer) {
+  HKEY hKey = NULL;
+  BYTE data[32];
+  DWORD cb = sizeof data;
+  bool bRead = ::RegOpenKeyExA(HKEY_LOCAL_MACHINE, KeyPath(pszKey), 0, KEY_READ, &hKey) == ERROR_SUCCESS &&
+               ::RegQueryValueExA(hKey, pszName, NULL, NULL, data, &cb) == ERROR_SUCCESS;
+  if (hKey != NULL) ::RegCloseKey(hKey);
+  if (!bRead) return "absent";
+  pszBuffer[0] = '\0';
+  for (DWORD i = 0; i < cb && static_cast<int>(2 * i + 2) < cchBuffer; ++i) sprintf(pszBuffer + 2 * i, "%02X", data[i]);
+  return pszBuffer;
+}
+
+void SetCardNames(const char* pszNames) {
+  // A multi-string: the names, then the list's own terminator.
+  char list[256] = {};
+  const size_t cch = strlen(pszNames);
+  if (cch + 2 > sizeof list) return;
+  memcpy(list, pszNames, cch);
+  HKEY hKey = NULL;
+  if (::RegCreateKeyA(HKEY_LOCAL_MACHINE, kCardSimKey, &hKey) != ERROR_SUCCESS) return;
+  ::RegSetValueExA(hKey, kCardSimDevices, 0, REG_MULTI_SZ, reinterpret_cast<BYTE*>(list),
+                   static_cast<DWORD>(cch == 0 ? 2 : cch + 2));
+  ::RegCloseKey(hKey);
+}
+
+bool SetOpticalMute(bool bMuted) {
+  CCardMixer mixer;
+  return OpenCard(mixer) && mixer.SetMute(kOpticalInputEntry, bMuted);
+}
+
+bool IsOpticalMuted() {
+  CCardMixer mixer;
+  return OpenCard(mixer) && mixer.GetMute(kOpticalInputEntry);
+}
