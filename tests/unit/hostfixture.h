@@ -58,10 +58,6 @@ class HostTest : public ::testing::Test {
     hostwin32::RegValue v;
     return hostwin32::GetValue(key, name, &v) ? v.dwType : REG_NONE;
   }
-  static bool Exists(const char* key, const char* name) {
-    hostwin32::RegValue v;
-    return hostwin32::GetValue(key, name, &v);
-  }
   static Bytes Missing() { return Bytes{'?', 'm', 'i', 's', 's', 'i', 'n', 'g'}; }
   static void Seed(const char* key, const char* name, const Bytes& value) {
     if (value != Missing()) hostwin32::SetValue(key, name, REG_BINARY, value);
