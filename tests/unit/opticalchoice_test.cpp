@@ -94,4 +94,11 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
   }
 }
 
+// The prompt's rule: an odd number of changes of a direction the family reads at start-up.
+TEST(NeedsRestartTest, OddChangesOfADirectionReadAtStartUp) {
+  const int kCases[][4] = {{2, 1, 0, 1}, {2, 0, 3, 1}, {2, 2, 0, 0}, {2, 0, 2, 0},
+                           {1, 1, 0, 0}, {1, 0, 1, 1}, {1, 2, 2, 0}, {0, 1, 1, 0}};  // family, input, output, prompt
+  for (const auto& c : kCases) EXPECT_EQ(c[3] != 0, NeedsRestart(c[0], c[1], c[2])) << c[0] << c[1] << c[2];
+}
+
 }  // namespace
