@@ -31,6 +31,13 @@ TEST_F(OpticalChoiceTest, ReadingNeedsOnlyReadAccessAndWritesNothing) {
   }
   EXPECT_EQ(0u, hostwin32::OpenKeyCount());
   EXPECT_FALSE(hostwin32::KeyExists(kPatchKey));
+  // The 95 family's input is the card's mute as the mixer reads it now.
+  for (bool bMuted : {false, true}) {
+    hostwin32::Reset();
+    Install9xDriver(bMuted, {0xFF});
+    EXPECT_EQ(bMuted ? kChoiceDisabled : kChoiceEnabled, ReadOpticalChoice(OpticalInput));
+    EXPECT_EQ(kChoiceDisabled, ReadOpticalChoice(OpticalOutput));
+  }
   hostwin32::SetPlatformId(0);
   EXPECT_EQ(kNoChoice, ReadOpticalChoice(OpticalInput));
 }
