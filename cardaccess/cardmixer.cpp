@@ -191,7 +191,6 @@ bool CCardMixer::Refresh(int bFromNotify) {
     }
   }
 
-  memset(m_abMuteRead, 0, sizeof m_abMuteRead);
   for (int i = 0; i <= kLastMuteEntry; ++i) {
     MixerLineEntry& entry = m_lines[i];
     DWORD value = 0;

@@ -28,15 +28,17 @@ class HostTest : public ::testing::Test {
  protected:
   void SetUp() override { hostwin32::Reset(); }
 
-  // The driver's keys as an install leaves them.
+  // The driver's keys as an install leaves them; a value given as Missing() is left out.
   static void InstallNtDriver(const Bytes& input, const Bytes& output) {
     hostwin32::SetPlatformId(VER_PLATFORM_WIN32_NT);
-    hostwin32::SetValue(kDriverServiceKey, kValueEnableInput, REG_BINARY, input);
-    hostwin32::SetValue(kDriverServiceKey, kValueOutputSource, REG_BINARY, output);
+    hostwin32::CreateKey(kDriverServiceKey);
+    Seed(kDriverServiceKey, kValueEnableInput, input);
+    Seed(kDriverServiceKey, kValueOutputSource, output);
   }
   static void Install9xDriver(bool bInputMuted, const Bytes& sourceSelection) {
     hostwin32::SetPlatformId(VER_PLATFORM_WIN32_WINDOWS);
-    hostwin32::SetValue(kControlPanelKey, kValueSourceSelection, REG_BINARY, sourceSelection);
+    hostwin32::CreateKey(kControlPanelKey);
+    Seed(kControlPanelKey, kValueSourceSelection, sourceSelection);
     hostwin32::Mixer().devices.push_back(mixermodel::ArpeggioDeluxe());
     SetOpticalMute(bInputMuted);
   }
@@ -56,11 +58,10 @@ class HostTest : public ::testing::Test {
     hostwin32::RegValue v;
     return hostwin32::GetValue(key, name, &v) ? v.dwType : REG_NONE;
   }
-  static bool Exists(const char* key, const char* name) {
-    hostwin32::RegValue v;
-    return hostwin32::GetValue(key, name, &v);
-  }
   static Bytes Missing() { return Bytes{'?', 'm', 'i', 's', 's', 'i', 'n', 'g'}; }
+  static void Seed(const char* key, const char* name, const Bytes& value) {
+    if (value != Missing()) hostwin32::SetValue(key, name, REG_BINARY, value);
+  }
   // What is saved and written back of a value: its first four bytes, zero-filled.
   static Bytes First4(const Bytes& b) {
     Bytes r(b.begin(), b.begin() + std::min<size_t>(4, b.size()));

@@ -31,6 +31,13 @@ TEST_F(OpticalChoiceTest, ReadingNeedsOnlyReadAccessAndWritesNothing) {
   }
   EXPECT_EQ(0u, hostwin32::OpenKeyCount());
   EXPECT_FALSE(hostwin32::KeyExists(kPatchKey));
+  // The 95 family's input is the card's mute as the mixer reads it now.
+  for (bool bMuted : {false, true}) {
+    hostwin32::Reset();
+    Install9xDriver(bMuted, {0xFF});
+    EXPECT_EQ(bMuted ? kChoiceDisabled : kChoiceEnabled, ReadOpticalChoice(OpticalInput));
+    EXPECT_EQ(kChoiceDisabled, ReadOpticalChoice(OpticalOutput));
+  }
   hostwin32::SetPlatformId(0);
   EXPECT_EQ(kNoChoice, ReadOpticalChoice(OpticalInput));
 }
@@ -92,6 +99,13 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
     EXPECT_EQ(0u, hostwin32::OpenKeyCount());
     EXPECT_FALSE(hostwin32::KeyExists(b9x ? kDriverServiceKey : kControlPanelKey));
   }
+}
+
+// The prompt's rule: an odd number of changes of a direction the family reads at start-up.
+TEST(NeedsRestartTest, OddChangesOfADirectionReadAtStartUp) {
+  const int kCases[][4] = {{2, 1, 0, 1}, {2, 0, 3, 1}, {2, 2, 0, 0}, {2, 0, 2, 0},
+                           {1, 1, 0, 0}, {1, 0, 1, 1}, {1, 2, 2, 0}, {0, 1, 1, 0}};  // family, input, output, prompt
+  for (const auto& c : kCases) EXPECT_EQ(c[3] != 0, NeedsRestart(c[0], c[1], c[2])) << c[0] << c[1] << c[2];
 }
 
 }  // namespace
