@@ -79,14 +79,15 @@ void CheckHoverZones(CProbeDlg& dlg) {
     CHECK(d.top - 10 <= e.bottom + 5);  // the zones overlap, which the table relies on
     CHECK(d.top - 10 > e.top);
     // The description shown at each point, 0 for none. Both zones hold (xe, e.bottom + 5) and (xe, d.top - 10):
-    // Enabled's is tested first.
+    // Enabled's is tested first. Each description also follows the other straight away.
     const int kE = IDC_DESC_ENABLED, kD = IDC_DESC_DISABLED;
     const struct {
       int x, y, nShown;
-    } kPoints[] = {{e.left - 10, ye, kE},  {e.left - 11, ye, 0},   {xe, e.top - 10, kE},   {xe, e.top - 11, 0},
-                   {e.right, ye, kE},      {e.right + 1, ye, 0},   {xe, e.bottom + 5, kE}, {xe, d.top - 10, kE},
-                   {xe, e.bottom + 6, kD}, {d.left - 10, yd, kD},  {d.left - 11, yd, 0},   {d.right, yd, kD},
-                   {d.right + 1, yd, 0},   {xe, d.bottom + 5, kD}, {xe, d.bottom + 6, 0},  {400, 150, 0}};
+    } kPoints[] = {{e.left - 10, ye, kE},  {e.left - 11, ye, 0},  {xe, e.top - 10, kE},   {xe, e.top - 11, 0},
+                   {e.right, ye, kE},      {e.right + 1, ye, 0},  {xe, e.bottom + 5, kE}, {xe, d.top - 10, kE},
+                   {xe, e.bottom + 6, kD}, {d.left - 10, yd, kD}, {d.left - 11, yd, 0},   {d.right, yd, kD},
+                   {xe, ye, kE},           {d.right + 1, yd, 0},  {xe, d.bottom + 5, kD}, {xe, d.bottom + 6, 0},
+                   {400, 150, 0}};
     for (const auto& p : kPoints) {
       ::SendMessageA(hPage, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
       const bool bEnabledShown = ::IsWindowVisible(::GetDlgItem(hPage, IDC_DESC_ENABLED)) != FALSE;
