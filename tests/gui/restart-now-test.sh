@@ -12,7 +12,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 wine_arch_select
 wine_prefix_start --display
 trap 'ui_stop; wine_prefix_cleanup' EXIT
-ui_install "$BEAMSET_WINE_BUILD" || exit 2
+ui_install || exit 2
 
 failures=0
 fail() {

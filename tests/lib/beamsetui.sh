@@ -1,19 +1,17 @@
 # tests/lib/beamsetui.sh: Beamset.exe under Wine, driven with the real X pointer as a user would drive it.
-# Source after wineprefix.sh and wine_prefix_start --display, then ui_install.
+# Source after wineprefix.sh, wine_arch_select and wine_prefix_start --display, then ui_install.
 # Without a window manager Wine windows sit at their Win32 screen coordinates, so the e2e probe's
 # "at:TITLE:ID" tells where a control is and xdotool moves the pointer there.
 
 ui_dir="" ui_app_pid=""
 
-# ui_install BUILD_DIR: Beamset.exe and the e2e probe in the prefix, beside the simulated card's winmm.dll.
+# ui_install: the chosen build's Beamset.exe and e2e probe in the prefix, beside the simulated card's winmm.dll.
 ui_install() {
-  local f
-  for f in beamset/Beamset.exe tests/e2e/win32/e2eprobe.exe cardsim/winmm.dll; do
-    [ -f "$1/$f" ] || { echo "$1/$f is not built: build the win32 preset first" >&2; return 2; }
-  done
+  local files=(beamset/Beamset.exe tests/e2e/win32/e2eprobe.exe cardsim/winmm.dll) f
+  wine_arch_need "${files[@]}" || return 2
   ui_dir="$WINEPREFIX/drive_c/Program Files/Beamset"
   mkdir -p "$ui_dir"
-  cp "$1/beamset/Beamset.exe" "$1/tests/e2e/win32/e2eprobe.exe" "$1/cardsim/winmm.dll" "$ui_dir/"
+  for f in "${files[@]}"; do cp "$BEAMSET_WINE_BUILD/$f" "$ui_dir/"; done
   export WINEDLLOVERRIDES=winmm=n
 }
 

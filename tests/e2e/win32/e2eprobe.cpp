@@ -264,8 +264,10 @@ bool RunTree(const char* pszCommandLine) {
   memset(&si, 0, sizeof si);
   si.cb = sizeof si;
   PROCESS_INFORMATION pi;
-  if (!hJob || !CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &si, &pi))
+  if (!hJob || !CreateProcessA(nullptr, cmd, nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &si, &pi)) {
+    if (hJob) CloseHandle(hJob);
     return Fail("run", "cannot start the program");
+  }
   const bool bInJob = AssignProcessToJobObject(hJob, pi.hProcess);
   const DWORD dwStart = GetTickCount();
   ResumeThread(pi.hThread);
