@@ -195,7 +195,8 @@ void CBeamsetDlg::SelectPage(int nPage) {
   if (m_pSheet == NULL) return;
   CPropertyPage* pOld = m_pSheet->GetActivePage();
   HWND hFocus = ::GetFocus();
-  const bool bFocusOnPage = pOld != NULL && hFocus != NULL && (hFocus == pOld->m_hWnd || ::IsChild(pOld->m_hWnd, hFocus));
+  const bool bFocusOnPage =
+      pOld != NULL && hFocus != NULL && (hFocus == pOld->m_hWnd || ::IsChild(pOld->m_hWnd, hFocus));
   m_pSheet->SetActivePage(nPage);
   // A page that cannot be created leaves the sheet on the other one, and the tabs must say which.
   const bool bInput = m_pSheet->GetActiveIndex() != 1;

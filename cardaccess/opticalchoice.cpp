@@ -114,7 +114,8 @@ OpticalApplyResult ApplyOpticalChoices(int nInputChoice, int nOutputChoice, CCar
 bool NeedsRestart(const OpticalApplyResult& result, int nInputToggles, int nOutputToggles) {
   // A direction not written now was either left as it was or announced by the apply that wrote it.
   const bool bOutputChanged = result.bOutputWritten && nOutputToggles % 2 != 0;
-  if (result.dwFamily == VER_PLATFORM_WIN32_NT) return bOutputChanged || (result.bInputWritten && nInputToggles % 2 != 0);
+  if (result.dwFamily == VER_PLATFORM_WIN32_NT)
+    return bOutputChanged || (result.bInputWritten && nInputToggles % 2 != 0);
   // The 95 family's input is the mixer's mute, which takes effect at once.
   return result.dwFamily == VER_PLATFORM_WIN32_WINDOWS && bOutputChanged;
 }

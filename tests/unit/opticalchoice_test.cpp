@@ -130,8 +130,8 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
        kWrite, kOk, "o", "02000000 03010000 - 03010000"},
       {"nt current value unreadable", 2, true, "RegQueryValueExA", 1, "00000000 00000000 - 03010000", N, E, kOk,
        kNoRead, "", "00000000 00000000 - 03010000"},
-      {"nt unreadable backup", 2, true, "RegQueryValueExA", 2, "02000000 00000000 - 03010000", N, E, kOk, kNoSaved,
-       "", "02000000 00000000 - 03010000"},
+      {"nt unreadable backup", 2, true, "RegQueryValueExA", 2, "02000000 00000000 - 03010000", N, E, kOk, kNoSaved, "",
+       "02000000 00000000 - 03010000"},
       {"95 disable both", 1, true, nullptr, 0, "01 02000000 - -", D, D, kOk, kOk, "io", "00 FF000000 - 02000000"},
       {"95 enable both", 1, true, nullptr, 0, "00 FF000000 - 07000000", E, E, kOk, kOk, "io", "01 07000000 - 07000000"},
       {"95 enabled over a custom on-value", 1, true, nullptr, 0, "01 05000000 - 09000000", E, E, kOk, kOk, "",
@@ -139,8 +139,8 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
       {"95 no mixer, no control panel key", 1, false, nullptr, 0, "- - - -", D, D, kNoMixer, kNoKey, "", "- - - -"},
       {"95 mute not taken", 1, true, "mixerSetControlDetails", 1, "01 02000000 - -", D, D, kRefused, kOk, "o",
        "01 FF000000 - 02000000"},
-      {"95 patch key denied: no rights to blame", 1, true, "RegCreateKeyA", 1, "01 02000000 - -", N, D, kOk, kWrite,
-       "", "01 02000000 - -"},
+      {"95 patch key denied: no rights to blame", 1, true, "RegCreateKeyA", 1, "01 02000000 - -", N, D, kOk, kWrite, "",
+       "01 02000000 - -"},
       {"95 enabled, patch key denied", 1, true, "RegCreateKeyA", 1, "01 FF000000 - 02000000", N, E, kOk, kWrite, "",
        "01 FF000000 - 02000000"},
       {"95 unreadable backup", 1, true, "RegQueryValueExA", 2, "01 FF000000 - 02000000", N, E, kOk, kNoSaved, "",
@@ -174,10 +174,12 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
     EXPECT_EQ(c.input == kOk && c.output == kOk, result.Succeeded());
     EXPECT_EQ(strchr(c.written, 'i') != nullptr, result.bInputWritten);
     EXPECT_EQ(strchr(c.written, 'o') != nullptr, result.bOutputWritten);
-    const std::string strInput =
-        !b9x ? Hex(Value(key, kValueEnableInput)) : !c.bDriver ? "-" : IsOpticalMuted() ? "00" : "01";
-    EXPECT_EQ(c.after, strInput + " " + Hex(Value(key, output)) + " " + Hex(Value(kPatchKey, kValueSavedInput)) +
-                           " " + Hex(Value(kPatchKey, kValueSavedOutput)));
+    const std::string strInput = !b9x               ? Hex(Value(key, kValueEnableInput))
+                                 : !c.bDriver       ? "-"
+                                 : IsOpticalMuted() ? "00"
+                                                    : "01";
+    EXPECT_EQ(c.after, strInput + " " + Hex(Value(key, output)) + " " + Hex(Value(kPatchKey, kValueSavedInput)) + " " +
+                           Hex(Value(kPatchKey, kValueSavedOutput)));
     EXPECT_EQ(0u, hostwin32::OpenKeyCount());
     EXPECT_FALSE(hostwin32::KeyExists(b9x ? kDriverServiceKey : kControlPanelKey));
   }

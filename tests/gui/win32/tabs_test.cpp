@@ -103,8 +103,8 @@ void SwitchPagesByKeyboard(CProbeDlg& dlg) {
     bool bFocusOnPage;  // the focus on the shown page's checked radio button first
     int nPage;
   } kKeys[] = {
-      {"Ctrl+Tab", VK_TAB, true, false, false, 1},      {"Ctrl+Shift+Tab", VK_TAB, true, true, false, 0},
-      {"Ctrl+PageDown", VK_NEXT, true, false, true, 1}, {"Ctrl+PageUp", VK_PRIOR, true, false, true, 0},
+      {"Ctrl+Tab", VK_TAB, true, false, false, 1},          {"Ctrl+Shift+Tab", VK_TAB, true, true, false, 0},
+      {"Ctrl+PageDown", VK_NEXT, true, false, true, 1},     {"Ctrl+PageUp", VK_PRIOR, true, false, true, 0},
       {"Ctrl+Tab on a page", VK_TAB, true, false, true, 1}, {"Tab", VK_TAB, false, false, false, 1},
       {"PageDown", VK_NEXT, false, false, false, 1},
   };
