@@ -4,35 +4,67 @@
 #include "aboutdlg.h"
 #include "cardmixer.h"
 #include "opticalchoice.h"
+#include "opticalpage.h"
 #include "resource.h"
 #include "restartdlg.h"
 #include "skinbitmap.h"
 
 namespace {
 
-bool NeedsDriver(ApplyFault fault) { return fault == ApplyFaultKeyMissing || fault == ApplyFaultMixerMissing; }
+UINT CauseText(DWORD dwFamily, ApplyFault fault) {
+  switch (fault) {
+    case ApplyFaultKeyMissing:
+      return IDS_CAUSE_NO_DRIVER;
+    case ApplyFaultAccessDenied:
+      return IDS_CAUSE_NO_RIGHTS;
+    case ApplyFaultMixerMissing:
+      return IDS_CAUSE_NO_MIXER;
+    case ApplyFaultMixerRefused:
+      return IDS_CAUSE_MIXER_REFUSED;
+    case ApplyFaultSavedUnreadable:
+      return IDS_CAUSE_SAVED_UNREADABLE;
+    case ApplyFaultUnreadable:
+      return IDS_CAUSE_UNREADABLE;
+    default:
+      // Only the NT family keeps rights on the settings; the 95 family has nobody to blame.
+      return dwFamily == VER_PLATFORM_WIN32_NT ? IDS_CAUSE_WRITE_REFUSED : IDS_CAUSE_WRITE_FAILED;
+  }
+}
 
-void AppendFailure(CString& strText, UINT nIDWhat, ApplyFault fault) {
+void AppendParagraph(CString& strText, UINT nIDWhat, UINT nIDCause) {
   CString strLine;
   if (!strText.IsEmpty()) strText += "\r\n\r\n";
   strLine.LoadString(nIDWhat);
   strText += strLine;
+  if (nIDCause == 0) return;
   strText += " ";
-  strLine.LoadString(NeedsDriver(fault) ? IDS_CAUSE_NO_DRIVER : IDS_CAUSE_NO_RIGHTS);
+  strLine.LoadString(nIDCause);
   strText += strLine;
 }
 
-// Which direction failed, and the likely cause: no driver, or no rights to change it.
-CString ApplyFailureText(const OpticalApplyResult& result) {
-  const bool bInput = result.input != ApplyFaultNone, bOutput = result.output != ApplyFaultNone;
+// What was changed, then what could not be and the likely cause of each.
+CString ApplyReportText(const OpticalApplyResult& result) {
   CString strText;
-  if (bInput && bOutput && NeedsDriver(result.input) == NeedsDriver(result.output)) {
-    AppendFailure(strText, IDS_APPLY_FAILED_BOTH, result.input);
+  if (result.bInputWritten) AppendParagraph(strText, IDS_APPLY_CHANGED_INPUT, 0);
+  if (result.bOutputWritten) AppendParagraph(strText, IDS_APPLY_CHANGED_OUTPUT, 0);
+  const bool bInput = result.input != ApplyFaultNone, bOutput = result.output != ApplyFaultNone;
+  const UINT nInputCause = CauseText(result.dwFamily, result.input);
+  const UINT nOutputCause = CauseText(result.dwFamily, result.output);
+  if (bInput && bOutput && nInputCause == nOutputCause) {
+    AppendParagraph(strText, IDS_APPLY_FAILED_BOTH, nInputCause);
   } else {
-    if (bInput) AppendFailure(strText, IDS_APPLY_FAILED_INPUT, result.input);
-    if (bOutput) AppendFailure(strText, IDS_APPLY_FAILED_OUTPUT, result.output);
+    if (bInput) AppendParagraph(strText, IDS_APPLY_FAILED_INPUT, nInputCause);
+    if (bOutput) AppendParagraph(strText, IDS_APPLY_FAILED_OUTPUT, nOutputCause);
   }
   return strText;
+}
+
+// +1 for the next page, -1 for the previous one, 0 for any other message.
+int PageKeyStep(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || ::GetKeyState(VK_CONTROL) >= 0 || ::GetKeyState(VK_MENU) < 0) return 0;
+  if (msg.wParam == VK_TAB) return ::GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+  if (msg.wParam == VK_NEXT) return 1;
+  return msg.wParam == VK_PRIOR ? -1 : 0;
 }
 
 }  // namespace
@@ -155,20 +187,38 @@ void CBeamsetDlg::OnPaint() {
 
 HCURSOR CBeamsetDlg::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(m_hIcon); }
 
-void CBeamsetDlg::OnInputTab() {
+void CBeamsetDlg::OnInputTab() { SelectPage(0); }
+
+void CBeamsetDlg::OnOutputTab() { SelectPage(1); }
+
+void CBeamsetDlg::SelectPage(int nPage) {
   if (m_pSheet == NULL) return;
-  m_pSheet->SetActivePage(0);
-  m_btnInputTab.SetBitmap(m_bmpInputTabOn);
-  m_btnOutputTab.SetBitmap(m_bmpOutputTabOff);
+  CPropertyPage* pOld = m_pSheet->GetActivePage();
+  HWND hFocus = ::GetFocus();
+  const bool bFocusOnPage =
+      pOld != NULL && hFocus != NULL && (hFocus == pOld->m_hWnd || ::IsChild(pOld->m_hWnd, hFocus));
+  m_pSheet->SetActivePage(nPage);
+  // A page that cannot be created leaves the sheet on the other one, and the tabs must say which.
+  const bool bInput = m_pSheet->GetActiveIndex() != 1;
+  m_btnInputTab.SetBitmap(bInput ? m_bmpInputTabOn : m_bmpInputTabOff);
+  m_btnOutputTab.SetBitmap(bInput ? m_bmpOutputTabOff : m_bmpOutputTabOn);
+  // The keyboard focus must not stay behind on a hidden page.
+  if (bFocusOnPage && m_pSheet->GetActivePage() != pOld) {
+    HWND hTab = bInput ? m_btnInputTab.m_hWnd : m_btnOutputTab.m_hWnd;
+    ::SendMessageA(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(hTab), TRUE);
+  }
   InvalidateRect(NULL, TRUE);
 }
 
-void CBeamsetDlg::OnOutputTab() {
-  if (m_pSheet == NULL) return;
-  m_pSheet->SetActivePage(1);
-  m_btnOutputTab.SetBitmap(m_bmpOutputTabOn);
-  m_btnInputTab.SetBitmap(m_bmpInputTabOff);
-  InvalidateRect(NULL, TRUE);
+BOOL CBeamsetDlg::PreTranslateMessage(MSG* pMsg) {
+  const int nStep = PageKeyStep(*pMsg);
+  if (nStep != 0 && m_pSheet != NULL && m_pSheet->GetPageCount() > 0) {
+    const int nPages = m_pSheet->GetPageCount();
+    const int nActive = m_pSheet->GetActiveIndex() < 0 ? 0 : m_pSheet->GetActiveIndex();
+    SelectPage((nActive + nStep + nPages) % nPages);
+    return TRUE;
+  }
+  return CDialog::PreTranslateMessage(pMsg);
 }
 
 BOOL CBeamsetDlg::OnEraseBkgnd(CDC*) { return FALSE; }
@@ -188,30 +238,40 @@ UINT CBeamsetDlg::OnNcHitTest(CPoint point) {
 }
 
 void CBeamsetDlg::OnOK() {
-  ApplySettings();
-  CDialog::OnOK();
+  // After a failure the user may fix the cause and retry, or cancel.
+  if (ApplyAndReport()) CDialog::OnOK();
 }
 
 void CBeamsetDlg::OnCancel() { CDialog::OnCancel(); }
 
-void CBeamsetDlg::ApplySettings() {
-  if (m_pSheet == NULL) return;  // no pages, no choices
+void CBeamsetDlg::ApplySettings() { ApplyAndReport(); }
+
+bool CBeamsetDlg::ApplyAndReport() {
+  if (m_pSheet == NULL) return true;  // no pages, no choices
   const CPropPageIn& pageIn = m_pSheet->m_pageIn;
   const CPropPageOut& pageOut = m_pSheet->m_pageOut;
   CCardMixer mixer;  // the 95 family's input goes through it; it is closed after the prompt
   const OpticalApplyResult result = ApplyOpticalChoices(pageIn.m_nState, pageOut.m_nState, mixer);
+  const bool bPrompt = !m_bRestartPrompted && NeedsRestart(result, pageIn.m_nToggleCount, pageOut.m_nToggleCount);
+  if (!result.Succeeded() || bPrompt) HideHoverDescriptions();  // the pointer goes to the window in front
 
-  // What could not be written needs the cause fixed, not a restart; the prompt waits for an apply that works.
   if (!result.Succeeded()) {
     m_bAllowDeactivate = 1;  // the message box takes the activation, as the prompt does
-    MessageBox(ApplyFailureText(result), NULL, MB_OK | MB_ICONEXCLAMATION);
-    return;
+    MessageBox(ApplyReportText(result), NULL, MB_OK | MB_ICONEXCLAMATION);
   }
-  if (m_bRestartPrompted || !NeedsRestart(result.dwFamily, pageIn.m_nToggleCount, pageOut.m_nToggleCount)) return;
-  m_bAllowDeactivate = 1;
-  CRestartDlg dlgRestart;
-  dlgRestart.DoModal();
-  m_bRestartPrompted = 1;
+  // What was written takes effect at the next start, whatever else failed.
+  if (bPrompt) {
+    m_bAllowDeactivate = 1;
+    CRestartDlg dlgRestart;
+    dlgRestart.DoModal();
+    m_bRestartPrompted = 1;
+  }
+  return result.Succeeded();
+}
+
+void CBeamsetDlg::HideHoverDescriptions() {
+  ::HideHoverDescriptions(m_pSheet->m_pageIn);
+  ::HideHoverDescriptions(m_pSheet->m_pageOut);
 }
 
 BOOL CBeamsetDlg::DestroyWindow() {

@@ -42,9 +42,13 @@ class CBeamsetDlg : public CDialog {
   BYTE m_bAllowDeactivate;  // lets exactly one WM_NCACTIVATE through
   BYTE m_bRestartPrompted;
 
-  // Writes both pages' choices; after an odd number of changes, offers the restart once per run.
-  // When something could not be written it says what and why instead.
+  // Writes both pages' choices. When something could not be written, one message says what was
+  // changed, what was not and why; then, for a change written that takes one, the restart is offered
+  // once per run.
   afx_msg void ApplySettings();
+
+  // Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp switch pages as the tab buttons do.
+  virtual BOOL PreTranslateMessage(MSG* pMsg);
 
  protected:
   virtual void DoDataExchange(CDataExchange* pDX);
@@ -62,4 +66,11 @@ class CBeamsetDlg : public CDialog {
   afx_msg UINT OnNcHitTest(CPoint point);
 
   DECLARE_MESSAGE_MAP()
+
+ private:
+  // ApplySettings; false when something could not be written.
+  bool ApplyAndReport();
+  // Asks the sheet for the page, then shows the tab images of the page it really shows.
+  void SelectPage(int nPage);
+  void HideHoverDescriptions();
 };

@@ -45,6 +45,12 @@ void CountRadioClick(CWnd& page, CButton& btnEnabled, int& nState, int& nToggleC
   // The automatic buttons have moved the check already: "Enabled" checked (1) while nState says
   // Disabled (1), or unchecked (0) while it says Enabled (0), is a new selection.
   const int nEnabledChecked = static_cast<int>(btnEnabled.SendMessage(BM_GETCHECK));
+  if (nState == kNoChoice) {
+    // A first choice where none could be read: whatever it writes is a change to announce.
+    page.UpdateData(TRUE);
+    if (nState != kNoChoice) ++nToggleCount;
+    return;
+  }
   if (nEnabledChecked == nState) {
     nState = nState == kChoiceEnabled ? kChoiceDisabled : kChoiceEnabled;
     ++nToggleCount;
@@ -64,6 +70,12 @@ void ShowHoverDescription(CWnd& page, CPoint point) {
     ShowItem(page, IDC_DESC_DISABLED, SW_HIDE);
     ShowItem(page, IDC_DESC_ENABLED, SW_HIDE);
   }
+}
+
+void HideHoverDescriptions(CWnd& page) {
+  if (page.m_hWnd == NULL) return;
+  ShowItem(page, IDC_DESC_DISABLED, SW_HIDE);
+  ShowItem(page, IDC_DESC_ENABLED, SW_HIDE);
 }
 
 HBRUSH PageCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor, HBRUSH hbrBase) {

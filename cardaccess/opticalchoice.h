@@ -15,29 +15,35 @@ const int kNoChoice = -1;
 // Why a direction could not be changed.
 enum ApplyFault {
   ApplyFaultNone,
-  ApplyFaultKeyMissing,    // the driver's key is not there
-  ApplyFaultKeyDenied,     // a key exists but could not be opened, or the patch key could not be created
-  ApplyFaultMixerMissing,  // the card's mixer was not found
-  ApplyFaultWriteFailed,   // a value or the mute could not be read or written
+  ApplyFaultKeyMissing,       // the driver's key is not there: the driver is not installed
+  ApplyFaultAccessDenied,     // NT family: a key could not be opened or created for want of rights
+  ApplyFaultMixerMissing,     // the card's mixer was not found
+  ApplyFaultMixerRefused,     // the card's mixer did not take the change
+  ApplyFaultSavedUnreadable,  // the saved on-value exists but could not be read
+  ApplyFaultUnreadable,       // the current value could not be read, so nothing was written over it
+  ApplyFaultWriteFailed,      // a value could not be written
 };
 
 struct OpticalApplyResult {
   DWORD dwFamily;
   ApplyFault input;
   ApplyFault output;
+  bool bInputWritten;  // the direction was switched by this apply
+  bool bOutputWritten;
 
   bool Succeeded() const { return input == ApplyFaultNone && output == ApplyFaultNone; }
 };
 
-// The direction's state as a choice: enabled or disabled, or kNoChoice on a family that switches nothing.
+// The direction's state as a choice: enabled or disabled, or kNoChoice when it could not be read or the
+// family switches nothing.
 int ReadOpticalChoice(OpticalDirection direction);
 
-// Writes each direction that has a choice: Disabled backs up the on-value and writes the off pattern,
-// Enabled writes the backup (or the default) whatever the driver holds. Everything is attempted even
-// after a failure. On the 95 family the input goes through the caller's mixer, opened here; the caller
-// destroys it when it is done.
+// Switches each direction whose choice differs from its state: Disabled backs up the on-value and writes
+// the off pattern, Enabled writes the backup (or the default). A direction already as chosen, or whose
+// value could not be read, is written nothing. Everything is attempted even after a failure. On the
+// 95 family the input goes through the caller's mixer, opened here; the caller destroys it when done.
 OpticalApplyResult ApplyOpticalChoices(int nInputChoice, int nOutputChoice, CCardMixer& mixer);
 
-// Whether the pages' changes take a restart: a direction changed an odd number of times, where its
-// setting is read at start-up (both on the NT family, the output alone on the 95 family).
-bool NeedsRestart(DWORD dwFamily, int nInputToggles, int nOutputToggles);
+// Whether what the apply switched takes a restart: a direction written and changed an odd number of
+// times, where its setting is read at start-up (both on the NT family, the output alone on the 95 family).
+bool NeedsRestart(const OpticalApplyResult& result, int nInputToggles, int nOutputToggles);

@@ -136,7 +136,9 @@ bool DisableOptical(const OpticalStore& store, OpticalDirection direction) {
   return WriteBinary(store.hSettings, OpticalValueName(store, direction), pOff, kSavedLength);
 }
 
-bool RestoreOptical(const OpticalStore& store, OpticalDirection direction, const RestoreOptions& options) {
+bool RestoreOptical(const OpticalStore& store, OpticalDirection direction, const RestoreOptions& options,
+                    bool* pbSavedUnreadable) {
+  if (pbSavedUnreadable) *pbSavedUnreadable = false;
   if (!IsSupportedFamily(store.dwFamily)) return true;
   if (!OpticalValueName(store, direction)) return store.pMixer && store.pMixer->SetMute(kOpticalInputEntry, false);
   // A backup that cannot be read may hold the only copy of an on-value: the default must not
@@ -147,8 +149,10 @@ bool RestoreOptical(const OpticalStore& store, OpticalDirection direction, const
   const LONG lSaved = QueryFirstBytes(store.hPatch, SavedValueName(direction), saved, sizeof saved, &cbSaved);
   if (lSaved == ERROR_FILE_NOT_FOUND)
     cbSaved = kSavedLength;  // never saved: the default, written whole
-  else if (lSaved != ERROR_SUCCESS)
+  else if (lSaved != ERROR_SUCCESS) {
+    if (pbSavedUnreadable) *pbSavedUnreadable = true;
     return false;
+  }
   if (IsOffByte(store, direction, saved[0])) saved[0] = kDefaultOnByte;
   // Never more than the buffer, and never less than the byte that makes it on.
   const DWORD cbWrite = options.bReportedLength && cbSaved >= 1 && cbSaved <= kSavedLength ? cbSaved : kSavedLength;

@@ -62,5 +62,7 @@ bool BackupOpticalValue(const OpticalStore& store, OpticalDirection direction, c
 // Writes nothing over an on-value it could not read or save.
 bool DisableOptical(const OpticalStore& store, OpticalDirection direction);
 // Writes the backup back, or the default when there is none. A backup that exists but cannot be
-// read, or a patch key that is not open, leaves the driver value as it is and answers false.
-bool RestoreOptical(const OpticalStore& store, OpticalDirection direction, const RestoreOptions& options);
+// read, or a patch key that is not open, leaves the driver value as it is and answers false;
+// *pbSavedUnreadable, when given, tells the first case.
+bool RestoreOptical(const OpticalStore& store, OpticalDirection direction, const RestoreOptions& options,
+                    bool* pbSavedUnreadable = nullptr);

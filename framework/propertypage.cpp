@@ -43,6 +43,14 @@ INT_PTR CALLBACK CPropertyPage::PageDialogProc(HWND hWnd, UINT nMsg, WPARAM, LPA
   return pPage->OnInitDialog();
 }
 
+BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg) {
+  // The page's IsDialogMessage would take Ctrl+Tab for a plain Tab.
+  if (pMsg->message == WM_KEYDOWN && ::GetKeyState(VK_CONTROL) < 0 &&
+      (pMsg->wParam == VK_TAB || pMsg->wParam == VK_PRIOR || pMsg->wParam == VK_NEXT))
+    return FALSE;
+  return CDialog::PreTranslateMessage(pMsg);
+}
+
 BOOL CPropertyPage::OnSetActive() { return TRUE; }
 
 BOOL CPropertyPage::OnKillActive() { return UpdateData(TRUE); }

@@ -20,6 +20,8 @@ class CPropertyPage : public CDialog {
 
   virtual BOOL OnSetActive();
   virtual BOOL OnKillActive();
+  // Leaves Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp to the sheet and the windows above it.
+  virtual BOOL PreTranslateMessage(MSG* pMsg);
 
  protected:
   afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);

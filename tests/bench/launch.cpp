@@ -1,6 +1,8 @@
 // tests/bench/launch.cpp: times a dialog program's start from outside: from CreateProcess until its window
-// titled TITLE is visible with nothing left to paint in it or any child, and, with "page", a radio button
-// of the shown page checked. Then closes it. Prints the time in microseconds; exit 1 when it never got there.
+// titled TITLE is visible with nothing left to paint in it or any child, is the active window of its thread
+// with the keyboard focus in it (a first focus makes Wine start its input method), and, with "page", a radio
+// button of the shown page checked. Then closes it. Prints the time in microseconds; exit 1 when it never got
+// there.
 // Usage: benchlaunch EXE TITLE [page]
 #include <windows.h>
 #include <stdio.h>
@@ -24,8 +26,14 @@ BOOL CALLBACK FindChecked(HWND hWnd, LPARAM lParam) {
 
 // Asks the program's own thread (the check state) only once everything is painted, so polling does not
 // hold up its start.
-bool IsReady(HWND hWnd, bool bNeedsPage) {
+bool IsReady(HWND hWnd, DWORD dwThreadId, bool bNeedsPage) {
   if (!hWnd || !IsWindowVisible(hWnd) || GetUpdateRect(hWnd, nullptr, FALSE)) return false;
+  GUITHREADINFO info;
+  memset(&info, 0, sizeof info);
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(dwThreadId, &info) || info.hwndActive != hWnd || !info.hwndFocus ||
+      (info.hwndFocus != hWnd && !IsChild(hWnd, info.hwndFocus)))
+    return false;
   bool bPainting = false, bChecked = false;
   EnumChildWindows(hWnd, FindPainting, reinterpret_cast<LPARAM>(&bPainting));
   if (bPainting) return false;
@@ -61,7 +69,7 @@ int main(int argc, char** argv) {
   bool bReady = false;
   for (int i = 0; i < 20000 && !bReady; ++i) {
     hWnd = FindWindowA(nullptr, argv[2]);
-    bReady = IsReady(hWnd, bNeedsPage);
+    bReady = IsReady(hWnd, pi.dwThreadId, bNeedsPage);
     if (!bReady) Sleep(1);
   }
   QueryPerformanceCounter(&t1);

@@ -1,5 +1,6 @@
 // tests/unit/opticalchoice_test.cpp: Beamset's read and apply sequences, and what each failure is reported as.
 #include <stdio.h>
+#include <string.h>
 
 #include <string>
 
@@ -17,6 +18,13 @@ class OpticalChoiceTest : public HostTest {
     char sz[3];
     for (BYTE x : b) snprintf(sz, sizeof sz, "%02X", x), s += sz;
     return s;
+  }
+  // "-" is no value.
+  static Bytes FromHex(const char* psz) {
+    if (strcmp(psz, "-") == 0) return Missing();
+    Bytes b;
+    for (unsigned int x; psz[0] && psz[1] && sscanf(psz, "%2x", &x) == 1; psz += 2) b.push_back(static_cast<BYTE>(x));
+    return b;
   }
 };
 
@@ -42,48 +50,121 @@ TEST_F(OpticalChoiceTest, ReadingNeedsOnlyReadAccessAndWritesNothing) {
   EXPECT_EQ(kNoChoice, ReadOpticalChoice(OpticalInput));
 }
 
-// One apply on a seeded machine: each direction's fault and the bytes it leaves.
+// What could not be read is no choice, so it is never applied as one; a missing value is read, as off.
+TEST_F(OpticalChoiceTest, StateNotReadIsNoChoice) {
+  const struct {
+    const char* name;
+    DWORD family;
+    bool bDriver;
+    const char* fail;  // the first call of this function fails; for the mixer, the one reading entry 7's mute
+    OpticalDirection direction;
+    int nChoice;
+  } kCases[] = {
+      {"nt value unreadable", 2, true, "RegQueryValueExA", OpticalInput, kNoChoice},
+      {"nt key denied", 2, true, "RegOpenKeyExA", OpticalOutput, kNoChoice},
+      {"nt driver not installed", 2, false, nullptr, OpticalInput, kNoChoice},
+      {"nt value missing reads as off", 2, true, nullptr, OpticalOutput, kChoiceDisabled},
+      {"95 without the card's mixer", 1, false, nullptr, OpticalInput, kNoChoice},
+      {"95 mute unreadable", 1, true, "mixerGetControlDetailsA", OpticalInput, kNoChoice},
+      {"95 control panel value unreadable", 1, true, "RegQueryValueExA", OpticalOutput, kNoChoice},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    int nth = 1;
+    for (int nRun = 0; nRun < 2; ++nRun) {  // a first run finds which call to fail
+      hostwin32::Reset();
+      if (c.family == VER_PLATFORM_WIN32_WINDOWS && c.bDriver) Install9xDriver(false, {2});
+      if (c.family == VER_PLATFORM_WIN32_NT && c.bDriver) InstallNtDriver({1}, Missing());
+      hostwin32::SetPlatformId(c.family);
+      if (nRun == 0) {
+        ReadOpticalChoice(c.direction);
+        if (c.fail && strncmp(c.fail, "mixer", 5) == 0) nth = NthCallWith(c.fail, OpticalMuteArg());
+        continue;
+      }
+      if (c.fail) hostwin32::FailCall(c.fail, nth, ERROR_ACCESS_DENIED);
+      EXPECT_EQ(c.nChoice, ReadOpticalChoice(c.direction));
+    }
+  }
+}
+
+// One apply on a seeded machine: each direction's fault, whether it was written, and the bytes it leaves.
+// On the 95 family the input is the card's mute, seeded and shown as 00 (muted) or 01 (not).
 TEST_F(OpticalChoiceTest, ApplyTable) {
   const int E = kChoiceEnabled, D = kChoiceDisabled, N = kNoChoice;
-  const ApplyFault kOk = ApplyFaultNone, kNoKey = ApplyFaultKeyMissing, kDenied = ApplyFaultKeyDenied,
-                   kNoMixer = ApplyFaultMixerMissing, kWrite = ApplyFaultWriteFailed;
+  const ApplyFault kOk = ApplyFaultNone, kNoKey = ApplyFaultKeyMissing, kDenied = ApplyFaultAccessDenied,
+                   kNoMixer = ApplyFaultMixerMissing, kRefused = ApplyFaultMixerRefused,
+                   kNoSaved = ApplyFaultSavedUnreadable, kNoRead = ApplyFaultUnreadable, kWrite = ApplyFaultWriteFailed;
   const struct {
     const char* name;
     DWORD family;
     bool bDriver;      // the driver's key is installed (on the 95 family, the card's mixer too)
-    const char* fail;  // the first call of this function fails with access denied
+    const char* fail;  // this call of this function fails with access denied
+    int nth;
+    const char* seed;  // input, output, saved input, saved output; "-" for none
     int nInput, nOutput;
     ApplyFault input, output;
-    const char* after;  // input, output, saved input, saved output
+    const char* written;  // "i", "o": the directions the apply reports as switched
+    const char* after;
   } kCases[] = {
-      {"nt disable in, enable out", 2, true, nullptr, D, E, kOk, kOk, "00000000 03010000 02000000 03010000"},
-      {"nt enabled, nothing saved: the default", 2, true, nullptr, E, N, kOk, kOk, "01000000 00000000 - 03010000"},
-      {"nt no choice touches nothing", 2, true, nullptr, N, N, kOk, kOk, "02000000 00000000 - 03010000"},
-      {"nt no driver", 2, false, nullptr, E, D, kNoKey, kNoKey, "- - - 03010000"},
-      {"nt no driver, nothing chosen", 2, false, nullptr, N, N, kOk, kOk, "- - - 03010000"},
-      {"nt driver key denied", 2, true, "RegOpenKeyExA", D, D, kDenied, kDenied, "02000000 00000000 - 03010000"},
-      {"nt patch key denied", 2, true, "RegCreateKeyA", D, D, kDenied, kOk, "02000000 00000000 - 03010000"},
-      {"nt write fails, output still written", 2, true, "RegSetValueExA", D, E, kWrite, kOk,
-       "02000000 03010000 - 03010000"},
-      {"nt unreadable backup", 2, true, "RegQueryValueExA", N, E, kOk, kWrite, "02000000 00000000 - 03010000"},
-      {"95 disable both", 1, true, nullptr, D, D, kOk, kOk, "- FF000000 - 02000000"},
-      {"95 no mixer, no control panel key", 1, false, nullptr, D, D, kNoMixer, kNoKey, "- - - -"},
-      {"95 mute not taken", 1, true, "mixerSetControlDetails", D, D, kWrite, kOk, "- FF000000 - 02000000"},
-      {"95 patch key denied", 1, true, "RegCreateKeyA", N, D, kOk, kDenied, "- 02000000 - -"},
-      {"no family writes nothing", 0, true, nullptr, D, D, kOk, kOk, "02000000 00000000 - 03010000"},
+      {"nt disable in, enable out", 2, true, nullptr, 0, "02000000 00000000 - 03010000", D, E, kOk, kOk, "io",
+       "00000000 03010000 02000000 03010000"},
+      {"nt enabled, nothing saved: the default", 2, true, nullptr, 0, "00000000 00000000 - -", E, N, kOk, kOk, "i",
+       "01000000 00000000 - -"},
+      {"nt enabled over custom on-values", 2, true, nullptr, 0, "05000000 03020000 - -", E, E, kOk, kOk, "",
+       "05000000 03020000 - -"},
+      {"nt enabled over on-values, stale backups", 2, true, nullptr, 0, "05000000 03020000 07000000 09000000", E, E,
+       kOk, kOk, "", "05000000 03020000 07000000 09000000"},
+      {"nt disabled over off-values", 2, true, nullptr, 0, "00050000 00000000 - 03010000", D, D, kOk, kOk, "",
+       "00050000 00000000 - 03010000"},
+      {"nt no choice touches nothing", 2, true, nullptr, 0, "02000000 00000000 - 03010000", N, N, kOk, kOk, "",
+       "02000000 00000000 - 03010000"},
+      {"nt no driver", 2, false, nullptr, 0, "- - - 03010000", E, D, kNoKey, kNoKey, "", "- - - 03010000"},
+      {"nt no driver, nothing chosen", 2, false, nullptr, 0, "- - - 03010000", N, N, kOk, kOk, "", "- - - 03010000"},
+      {"nt driver key denied", 2, true, "RegOpenKeyExA", 1, "02000000 00000000 - 03010000", D, E, kDenied, kDenied, "",
+       "02000000 00000000 - 03010000"},
+      {"nt patch key denied", 2, true, "RegCreateKeyA", 1, "02000000 00000000 - 03010000", D, D, kDenied, kOk, "",
+       "02000000 00000000 - 03010000"},
+      {"nt enabled, patch key denied", 2, true, "RegCreateKeyA", 1, "00000000 00000000 - 03010000", E, E, kDenied,
+       kDenied, "", "00000000 00000000 - 03010000"},
+      {"nt write fails, output still written", 2, true, "RegSetValueExA", 1, "02000000 00000000 - 03010000", D, E,
+       kWrite, kOk, "o", "02000000 03010000 - 03010000"},
+      {"nt current value unreadable", 2, true, "RegQueryValueExA", 1, "00000000 00000000 - 03010000", N, E, kOk,
+       kNoRead, "", "00000000 00000000 - 03010000"},
+      {"nt unreadable backup", 2, true, "RegQueryValueExA", 2, "02000000 00000000 - 03010000", N, E, kOk, kNoSaved, "",
+       "02000000 00000000 - 03010000"},
+      {"95 disable both", 1, true, nullptr, 0, "01 02000000 - -", D, D, kOk, kOk, "io", "00 FF000000 - 02000000"},
+      {"95 enable both", 1, true, nullptr, 0, "00 FF000000 - 07000000", E, E, kOk, kOk, "io", "01 07000000 - 07000000"},
+      {"95 enabled over a custom on-value", 1, true, nullptr, 0, "01 05000000 - 09000000", E, E, kOk, kOk, "",
+       "01 05000000 - 09000000"},
+      {"95 no mixer, no control panel key", 1, false, nullptr, 0, "- - - -", D, D, kNoMixer, kNoKey, "", "- - - -"},
+      {"95 mute not taken", 1, true, "mixerSetControlDetails", 1, "01 02000000 - -", D, D, kRefused, kOk, "o",
+       "01 FF000000 - 02000000"},
+      {"95 patch key denied: no rights to blame", 1, true, "RegCreateKeyA", 1, "01 02000000 - -", N, D, kOk, kWrite, "",
+       "01 02000000 - -"},
+      {"95 enabled, patch key denied", 1, true, "RegCreateKeyA", 1, "01 FF000000 - 02000000", N, E, kOk, kWrite, "",
+       "01 FF000000 - 02000000"},
+      {"95 unreadable backup", 1, true, "RegQueryValueExA", 2, "01 FF000000 - 02000000", N, E, kOk, kNoSaved, "",
+       "01 FF000000 - 02000000"},
+      {"no family writes nothing", 0, true, nullptr, 0, "02000000 00000000 - 03010000", D, D, kOk, kOk, "",
+       "02000000 00000000 - 03010000"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
     hostwin32::Reset();
     const bool b9x = c.family == VER_PLATFORM_WIN32_WINDOWS;
+    const char* key = b9x ? kControlPanelKey : kDriverServiceKey;
+    const char* output = b9x ? kValueSourceSelection : kValueOutputSource;
+    char in[16], out[16], savedIn[16], savedOut[16];
+    ASSERT_EQ(4, sscanf(c.seed, "%15s %15s %15s %15s", in, out, savedIn, savedOut));
     if (b9x && c.bDriver) {
-      Install9xDriver(false, {2, 0, 0, 0});
+      Install9xDriver(strcmp(in, "00") == 0, FromHex(out));
     } else if (c.bDriver) {
-      InstallNtDriver({2, 0, 0, 0}, {0, 0, 0, 0});
+      InstallNtDriver(FromHex(in), FromHex(out));
     }
-    if (!b9x) hostwin32::SetValue(kPatchKey, kValueSavedOutput, REG_BINARY, {3, 1, 0, 0});
+    Seed(kPatchKey, kValueSavedInput, FromHex(savedIn));
+    Seed(kPatchKey, kValueSavedOutput, FromHex(savedOut));
     hostwin32::SetPlatformId(c.family);
-    if (c.fail) hostwin32::FailCall(c.fail, 1, ERROR_ACCESS_DENIED);
+    if (c.fail) hostwin32::FailCall(c.fail, c.nth, ERROR_ACCESS_DENIED);
 
     CCardMixer mixer;
     const OpticalApplyResult result = ApplyOpticalChoices(c.nInput, c.nOutput, mixer);
@@ -91,21 +172,30 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
     EXPECT_EQ(c.input, result.input);
     EXPECT_EQ(c.output, result.output);
     EXPECT_EQ(c.input == kOk && c.output == kOk, result.Succeeded());
-    const char* key = b9x ? kControlPanelKey : kDriverServiceKey;
-    EXPECT_EQ(c.after, Hex(Value(key, kValueEnableInput)) + " " +
-                           Hex(Value(key, b9x ? kValueSourceSelection : kValueOutputSource)) + " " +
-                           Hex(Value(kPatchKey, kValueSavedInput)) + " " + Hex(Value(kPatchKey, kValueSavedOutput)));
-    if (b9x && c.bDriver && !c.fail) EXPECT_EQ(c.nInput == D, IsOpticalMuted());
+    EXPECT_EQ(strchr(c.written, 'i') != nullptr, result.bInputWritten);
+    EXPECT_EQ(strchr(c.written, 'o') != nullptr, result.bOutputWritten);
+    const std::string strInput = !b9x               ? Hex(Value(key, kValueEnableInput))
+                                 : !c.bDriver       ? "-"
+                                 : IsOpticalMuted() ? "00"
+                                                    : "01";
+    EXPECT_EQ(c.after, strInput + " " + Hex(Value(key, output)) + " " + Hex(Value(kPatchKey, kValueSavedInput)) + " " +
+                           Hex(Value(kPatchKey, kValueSavedOutput)));
     EXPECT_EQ(0u, hostwin32::OpenKeyCount());
     EXPECT_FALSE(hostwin32::KeyExists(b9x ? kDriverServiceKey : kControlPanelKey));
   }
 }
 
-// The prompt's rule: an odd number of changes of a direction the family reads at start-up.
-TEST(NeedsRestartTest, OddChangesOfADirectionReadAtStartUp) {
-  const int kCases[][4] = {{2, 1, 0, 1}, {2, 0, 3, 1}, {2, 2, 0, 0}, {2, 0, 2, 0},
-                           {1, 1, 0, 0}, {1, 0, 1, 1}, {1, 2, 2, 0}, {0, 1, 1, 0}};  // family, input, output, prompt
-  for (const auto& c : kCases) EXPECT_EQ(c[3] != 0, NeedsRestart(c[0], c[1], c[2])) << c[0] << c[1] << c[2];
+// The prompt's rule: a direction written by this apply after an odd number of changes, where the family
+// reads it at start-up.
+TEST(NeedsRestartTest, OddChangesOfAWrittenDirectionReadAtStartUp) {
+  // family, input written, output written, input changes, output changes, prompt
+  const int kCases[][6] = {{2, 1, 1, 1, 0, 1}, {2, 1, 1, 0, 3, 1}, {2, 1, 1, 2, 0, 0}, {2, 1, 1, 0, 2, 0},
+                           {2, 0, 1, 1, 0, 0}, {2, 1, 0, 0, 1, 0}, {2, 0, 1, 1, 1, 1}, {1, 1, 1, 1, 0, 0},
+                           {1, 1, 1, 0, 1, 1}, {1, 1, 0, 0, 1, 0}, {1, 1, 1, 2, 2, 0}, {0, 1, 1, 1, 1, 0}};
+  for (const auto& c : kCases) {
+    const OpticalApplyResult result = {static_cast<DWORD>(c[0]), ApplyFaultNone, ApplyFaultNone, c[1] != 0, c[2] != 0};
+    EXPECT_EQ(c[5] != 0, NeedsRestart(result, c[3], c[4])) << c[0] << c[1] << c[2] << c[3] << c[4];
+  }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 //   dump                       print every value of the three keys and each mixer's entry-7 mute
 //   at:TITLE:ID                print "X Y LEFT TOP RIGHT BOTTOM" on screen: the centre and rectangle of the
 //                              visible control ID anywhere inside the top-level window titled TITLE
+//   text:TITLE:ID              print the text of that visible control (which page shows: its heading)
 //   run:COMMAND LINE           start a program, wait until it and every process it started have ended, and
 //                              print "exit=N ms=T tree_ms=T" (an NSIS uninstaller goes on in a copy of itself)
 #include <windows.h>
@@ -178,13 +179,28 @@ BOOL CALLBACK FindControl(HWND hWnd, LPARAM lParam) {
   return FALSE;
 }
 
-bool PrintControlPlace(char** f, int n) {
-  if (n != 3) return Fail("at", "expected at:TITLE:ID");
+HWND FindVisibleControl(char** f) {
   const HWND hTop = FindWindowA(nullptr, f[1]);
   ControlSearch search = {atoi(f[2]), nullptr};
   if (hTop) EnumChildWindows(hTop, FindControl, reinterpret_cast<LPARAM>(&search));  // every descendant
+  return search.hFound;
+}
+
+bool PrintControlText(char** f, int n) {
+  if (n != 3) return Fail("text", "expected text:TITLE:ID");
+  const HWND hFound = FindVisibleControl(f);
+  char sz[256] = "";
+  if (!hFound) return Fail("text", "no such visible control");
+  GetWindowTextA(hFound, sz, sizeof sz);
+  printf("%s\n", sz);
+  return true;
+}
+
+bool PrintControlPlace(char** f, int n) {
+  if (n != 3) return Fail("at", "expected at:TITLE:ID");
+  const HWND hFound = FindVisibleControl(f);
   RECT rc;
-  if (!search.hFound || !GetWindowRect(search.hFound, &rc)) return Fail("at", "no such visible control");
+  if (!hFound || !GetWindowRect(hFound, &rc)) return Fail("at", "no such visible control");
   printf("%ld %ld %ld %ld %ld %ld\n", (rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2, rc.left, rc.top, rc.right,
          rc.bottom);
   return true;
@@ -316,6 +332,7 @@ bool RunOp(char* pszOp) {
   }
   if (strcmp(f[0], "ver") == 0) return SetVersion(f, n);
   if (strcmp(f[0], "at") == 0) return PrintControlPlace(f, n);
+  if (strcmp(f[0], "text") == 0) return PrintControlText(f, n);
   if (strcmp(f[0], "dump") == 0) {
     for (const KeyAlias& key : kKeys) DumpKey(key);
     DumpMixers();

@@ -148,6 +148,18 @@ int CheckedRadio(HWND hPage) {
   return ::IsDlgButtonChecked(hPage, IDC_DISABLED) ? IDC_DISABLED : 0;
 }
 
+void HoverEnabled(HWND hPage) {
+  RECT rc;
+  ::GetWindowRect(::GetDlgItem(hPage, IDC_ENABLED), &rc);
+  ::MapWindowPoints(NULL, hPage, reinterpret_cast<POINT*>(&rc), 2);
+  ::SendMessageA(hPage, WM_MOUSEMOVE, 0, MAKELPARAM(rc.left - 5, (rc.top + rc.bottom) / 2));
+}
+
+bool DescriptionShown(HWND hPage) {
+  return ::IsWindowVisible(::GetDlgItem(hPage, IDC_DESC_ENABLED)) ||
+         ::IsWindowVisible(::GetDlgItem(hPage, IDC_DESC_DISABLED));
+}
+
 namespace {
 
 CProbeDlg* g_pAnswered = NULL;
@@ -179,7 +191,10 @@ void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR, DWORD) {
   log.hOwner = ::GetWindow(hWnd, GW_OWNER);
   char szTitle[64] = "";
   ::GetWindowTextA(hWnd, szTitle, sizeof szTitle);
-  if (strcmp(szTitle, "Restart computer") == 0) {
+  const size_t nOrder = strlen(log.szOrder);
+  const bool bPrompt = strcmp(szTitle, "Restart computer") == 0;
+  if (nOrder + 1 < sizeof log.szOrder) log.szOrder[nOrder] = bPrompt ? 'P' : 'M';
+  if (bPrompt) {
     ++log.nPrompts;
     ::SendMessageA(::GetDlgItem(hWnd, IDCANCEL), BM_CLICK, 0, 0);
     return;

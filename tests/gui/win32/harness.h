@@ -52,6 +52,9 @@ CPropertyPage& ShowPage(CProbeDlg& dlg, int nPage);
 // A radio button clicked as the user would; the checked button of a page's group (0 for none).
 void ClickItem(HWND hPage, int nID);
 int CheckedRadio(HWND hPage);
+// The pointer moved over the page onto its "Enabled" radio button's zone; whether a description shows.
+void HoverEnabled(HWND hPage);
+bool DescriptionShown(HWND hPage);
 
 // What opened over the probe dialog while StartAnswering was on, and how each was answered.
 struct ModalLog {
@@ -61,6 +64,7 @@ struct ModalLog {
   int nGateLeftOpen;    // how many found the probe dialog's m_bAllowDeactivate still set
   HWND hOwner;          // the owner of the last one
   char szMessage[512];  // the text of the last message box
+  char szOrder[16];     // one letter per window in order: P for a prompt, M for a message box
 };
 // From now until StopAnswering, every window that opens over dlg is logged into *pLog and answered.
 void StartAnswering(CProbeDlg& dlg, ModalLog* pLog);

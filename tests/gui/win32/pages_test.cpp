@@ -29,7 +29,7 @@ void ExpectState(HWND hPage, int nState, int nExpected, int nLine) {
 }
 
 struct StateCase {
-  const char* pszInput;   // NT: SPDIFEnableInput; 95: "1" muted, "0" not
+  const char* pszInput;   // NT: SPDIFEnableInput, "-" for no driver key; 95: "1" muted, "0" not, "-" no card
   const char* pszOutput;  // SPDIFOutputSource (NT) or SourceSelection (95); null: none
   int nInput, nOutput;    // the pages' m_nState
 };
@@ -51,7 +51,10 @@ void RunStateCases(const StateCase* pCases, int nCases, bool b9x) {
     ResetMachine();
     if (b9x) {
       SetOpticalMute(strcmp(pCases[i].pszInput, "1") == 0);
+      if (strcmp(pCases[i].pszInput, "-") == 0) SetCardNames("");
       SetValueHex("cpl", kValueSourceSelection, pCases[i].pszOutput);
+    } else if (strcmp(pCases[i].pszInput, "-") == 0) {
+      DeleteKeyOf("drv");
     } else {
       SetValueHex("drv", kValueEnableInput, pCases[i].pszInput);
       SetValueHex("drv", kValueOutputSource, pCases[i].pszOutput);
@@ -183,14 +186,14 @@ void CheckBitmapUnscaled(CProbeDlg& dlg) {
   dlg.EndDialog(IDCANCEL);
 }
 
-// A family that switches nothing: no radio checked, -1 kept; a click sets the state without counting, and
-// Apply neither writes nor prompts.
+// A family that switches nothing: no radio checked, -1 kept; a click sets the state, counted as any first
+// choice, and Apply neither writes nor prompts.
 void ShowNoState(CProbeDlg& dlg) {
   ForEachPage(dlg, [](CPropertyPage& page, int& nState, int& nToggles, CFont&) {
     ExpectState(page.m_hWnd, nState, -1, __LINE__);
     ClickItem(page.m_hWnd, IDC_DISABLED);
     ExpectState(page.m_hWnd, nState, 1, __LINE__);
-    CHECK_EQ(nToggles, 0);
+    CHECK_EQ(nToggles, 1);
   });
   ModalLog log;
   StartAnswering(dlg, &log);
@@ -203,17 +206,22 @@ void ShowNoState(CProbeDlg& dlg) {
 }  // namespace
 
 GUI_TEST(PagesShowTheStateReadOnNt) {
-  // Only the first byte counts: 0 is off whatever follows, 255 is on; a missing value reads as off.
+  // Only the first byte counts: 0 is off whatever follows, 255 is on; a missing value reads as off; without
+  // the driver's key nothing is read and no choice shows.
   static const StateCase kCases[] = {
-      {"00112233", "02000000", 1, 0}, {"01000000", "00000000", 0, 1}, {"FF", NULL, 0, 1}};
-  RunStateCases(kCases, 3, false);
+      {"00112233", "02000000", 1, 0}, {"01000000", "00000000", 0, 1}, {"FF", NULL, 0, 1}, {"-", NULL, -1, -1}};
+  RunStateCases(kCases, 4, false);
 }
 
 GUI_TEST_ON(VER_PLATFORM_WIN32_WINDOWS, PagesShowTheStateReadOn98) {
-  // The output is off at 0 and at 255; the input is off when the card's optical line is muted.
-  static const StateCase kCases[] = {
-      {"0", "00000000", 0, 1}, {"1", "FF000000", 1, 1}, {"1", "01000000", 1, 0}, {"0", "FE000000", 0, 0}};
-  RunStateCases(kCases, 4, true);
+  // The output is off at 0 and at 255; the input is off when the card's optical line is muted, and shows
+  // no choice without the card's mixer.
+  static const StateCase kCases[] = {{"0", "00000000", 0, 1},
+                                     {"1", "FF000000", 1, 1},
+                                     {"1", "01000000", 1, 0},
+                                     {"0", "FE000000", 0, 0},
+                                     {"-", "02000000", -1, 0}};
+  RunStateCases(kCases, 5, true);
 }
 
 GUI_TEST_ON(0, NoStateShownAndNothingWrittenWhereNothingIsSwitched) {

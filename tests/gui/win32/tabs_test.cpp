@@ -1,8 +1,12 @@
-// tests/gui/win32/tabs_test.cpp: the image tabs switch pages and pictures; pressing a tab changes nothing by itself.
+// tests/gui/win32/tabs_test.cpp: the image tabs and the page keys switch pages and pictures; pressing a tab
+// changes nothing by itself; a page that cannot be shown leaves the pictures with the page that shows.
+#include <stdio.h>
+
 #include "check.h"
 #include "guitest.h"
 #include "harness.h"
 #include "resource.h"
+#include "resvariant.h"
 
 namespace {
 
@@ -76,7 +80,84 @@ void WithoutSheet(CProbeDlg& dlg) {
   ::SendMessageA(dlg.Item(IDCANCEL), BM_CLICK, 0, 0);
 }
 
+// A key as the dialog's loop gets it: posted to the focused window, the modifiers held in the thread's key state.
+void PressKey(UINT vk, bool bCtrl, bool bShift) {
+  BYTE keys[256];
+  ::GetKeyboardState(keys);
+  keys[VK_CONTROL] = bCtrl ? 0x80 : 0;
+  keys[VK_SHIFT] = bShift ? 0x80 : 0;
+  ::SetKeyboardState(keys);
+  HWND hFocus = ::GetFocus();
+  ::PostMessageA(hFocus, WM_KEYDOWN, vk, 0x00000001);
+  ::PostMessageA(hFocus, WM_KEYUP, vk, 0xC0000001);
+  Pump();
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+  ::SetKeyboardState(keys);
+}
+
+void SwitchPagesByKeyboard(CProbeDlg& dlg) {
+  static const struct {
+    const char* pszKeys;
+    UINT vk;
+    bool bCtrl, bShift;
+    bool bFocusOnPage;  // the focus on the shown page's checked radio button first
+    int nPage;
+  } kKeys[] = {
+      {"Ctrl+Tab", VK_TAB, true, false, false, 1},          {"Ctrl+Shift+Tab", VK_TAB, true, true, false, 0},
+      {"Ctrl+PageDown", VK_NEXT, true, false, true, 1},     {"Ctrl+PageUp", VK_PRIOR, true, false, true, 0},
+      {"Ctrl+Tab on a page", VK_TAB, true, false, true, 1}, {"Tab", VK_TAB, false, false, false, 1},
+      {"PageDown", VK_NEXT, false, false, false, 1},
+  };
+  ExpectPage(dlg, 0, __LINE__);
+  for (const auto& k : kKeys) {
+    int nBefore = CheckFailures();
+    if (k.bFocusOnPage) {
+      HWND hPage = dlg.m_pSheet->GetActivePage()->m_hWnd;
+      ::SetFocus(::GetDlgItem(hPage, CheckedRadio(hPage)));
+    }
+    HWND hFocus = ::GetFocus();
+    PressKey(k.vk, k.bCtrl, k.bShift);
+    ExpectPage(dlg, k.nPage, __LINE__);
+    // The focus never stays behind on a hidden page; a plain Tab moves it, as before.
+    CHECK(::IsWindowVisible(::GetFocus()));
+    if (k.bFocusOnPage) CHECK(::GetFocus() == dlg.Item(k.nPage == 0 ? IDC_INPUT_TAB : IDC_OUTPUT_TAB));
+    if (!k.bCtrl && k.vk == VK_TAB) CHECK(::GetFocus() != hFocus);
+    if (CheckFailures() != nBefore) printf("  after %s\n", k.pszKeys);
+  }
+  dlg.EndDialog(IDCANCEL);
+}
+
+// Without template 130 the output page cannot be made: its tab and the page keys leave the input page showing,
+// with its pictures, and a choice there is the input's.
+void PageThatCannotBeShown(CProbeDlg& dlg) {
+  ::SendMessageA(dlg.Item(IDC_OUTPUT_TAB), BM_CLICK, 0, 0);
+  ExpectPage(dlg, 0, __LINE__);
+  PressKey(VK_TAB, true, false);
+  ExpectPage(dlg, 0, __LINE__);
+  ClickItem(dlg.m_pSheet->m_pageIn.m_hWnd, IDC_DISABLED);
+  CHECK_EQ(dlg.m_pSheet->m_pageIn.m_nState, 1);
+  CHECK_EQ(dlg.m_pSheet->m_pageOut.m_nState, -1);
+  dlg.EndDialog(IDCANCEL);
+}
+
 }  // namespace
+
+GUI_TEST(PageKeysSwitchPagesAndPictures) { RunScripted(SwitchPagesByKeyboard); }
+
+GUI_TEST(APageThatCannotBeShownLeavesTheTabsInStep) {
+  char szSelf[MAX_PATH], szCopy[MAX_PATH];
+  ::GetModuleFileNameA(NULL, szSelf, sizeof szSelf);
+  const bool bWritten = WriteResourceVariant(szSelf, "beamset-no-130", reinterpret_cast<LPCSTR>(RT_DIALOG),
+                                             MAKEINTRESOURCEA(IDD_PROPPAGE_OUT), NULL, 0, szCopy);
+  HMODULE hVariant = bWritten ? ::LoadLibraryExA(szCopy, NULL, LOAD_LIBRARY_AS_DATAFILE) : NULL;
+  CHECK(hVariant != NULL);
+  if (hVariant == NULL) return;
+  HINSTANCE hSaved = AfxGetResourceHandle();
+  AfxSetResourceHandle(hVariant);
+  RunScripted(PageThatCannotBeShown);
+  AfxSetResourceHandle(hSaved);
+  FreeResourceVariant(hVariant, "beamset-no-130");
+}
 
 GUI_TEST(TabsSwitchPagesAndPicturesOnlyOnClick) { RunScripted(SwitchPages); }
 
