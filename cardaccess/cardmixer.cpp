@@ -45,17 +45,32 @@ bool IsKnownModel(int nModel) { return nModel == BoardModelHall7Pro || nModel ==
 
 bool IsValidEntry(int nEntry) { return nEntry >= 0 && nEntry < kMixerLineCount; }
 
+// part * 0x8000 / whole, rounded down, for part <= whole: long division one bit at a time, so that a driver
+// reporting more than 16 bits cannot wrap around and no 64-bit helper of the compiler's runtime is needed.
+DWORD ScaleToCentre(DWORD dwPart, DWORD dwWhole) {
+  if (dwPart == dwWhole) return kBalanceCentre;
+  DWORD dwQuotient = 0, dwRest = dwPart;
+  for (int nBit = 0; nBit < 15; ++nBit) {  // 0x8000 is 2 to the 15th
+    dwQuotient <<= 1;
+    if (dwRest >= dwWhole - dwRest) {  // twice the rest reaches the whole, without overflowing
+      dwRest -= dwWhole - dwRest;
+      dwQuotient |= 1;
+    } else {
+      dwRest += dwRest;
+    }
+  }
+  return dwQuotient;
+}
+
 }  // namespace
 
 DWORD MixerBalance(DWORD dwLeft, DWORD dwRight) {
-  // 64-bit products: a driver reporting more than 16 bits must not wrap around.
-  const unsigned long long l = dwLeft, r = dwRight;
-  unsigned long long balance = kBalanceCentre;
-  if (r > l)
-    balance = kBalanceCentre + (r - l) * kBalanceCentre / r;
-  else if (l > 0)
-    balance = kBalanceCentre - (l - r) * kBalanceCentre / l;
-  return balance > 0xFFFF ? 0xFFFF : static_cast<DWORD>(balance);
+  DWORD dwBalance = kBalanceCentre;
+  if (dwRight > dwLeft)
+    dwBalance += ScaleToCentre(dwRight - dwLeft, dwRight);
+  else if (dwLeft > 0)
+    dwBalance -= ScaleToCentre(dwLeft - dwRight, dwLeft);
+  return dwBalance > 0xFFFF ? 0xFFFF : dwBalance;  // all right with the left silent is 0x10000
 }
 
 CCardMixer::CCardMixer()
@@ -83,7 +98,9 @@ bool CCardMixer::Open(HWND hNotifyWnd) {
     memset(&caps, 0, sizeof caps);
     if (m_winmm.pfnGetDevCaps(id, &caps, sizeof caps) != MMSYSERR_NOERROR || !pszName) continue;
     // Whole, case-sensitive name; the driver's name field need not be terminated.
-    if (strnlen(caps.szPname, MAXPNAMELEN) == cchName && memcmp(caps.szPname, pszName, cchName) == 0) {
+    const void* pEnd = memchr(caps.szPname, 0, MAXPNAMELEN);
+    const size_t cchPname = pEnd ? static_cast<const char*>(pEnd) - caps.szPname : MAXPNAMELEN;
+    if (cchPname == cchName && memcmp(caps.szPname, pszName, cchName) == 0) {
       uDevice = id;  // the highest matching ID wins
       bFound = true;
     }

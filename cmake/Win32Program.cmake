@@ -1,18 +1,38 @@
 # cmake/Win32Program.cmake: flags every Windows program of the suite is built with, and its manifest.
-# Small, static, no exceptions or RTTI, and loadable by Windows 98 (PE subsystem 4.0).
+# Small, static, no exceptions or RTTI, loadable by Windows 98 (PE subsystem 4.0), and the same bytes from
+# every build of the same sources (no link time stamp).
 set(BEAMSET_WIN32_COMPILE_OPTIONS
   -Os -ffunction-sections -fdata-sections
   -fno-exceptions -fno-rtti -fno-threadsafe-statics -fno-asynchronous-unwind-tables)
 set(BEAMSET_WIN32_LINK_OPTIONS
-  -static -s -Wl,--gc-sections -mwindows
+  -static -s -Wl,--gc-sections -Wl,--no-insert-timestamp
   -Wl,--major-subsystem-version,4,--minor-subsystem-version,0
   -Wl,--major-os-version,4,--minor-os-version,0)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # Windows 98 SE runs on a 486DX: nothing of the Pentium or later (cmov, cpuid, rdtsc, cmpxchg8b, MMX, SSE).
+  list(APPEND BEAMSET_WIN32_COMPILE_OPTIONS -march=i486)
+  set(BEAMSET_WIN32_ENTRY _WinMainCRTStartup)
+else()
+  set(BEAMSET_WIN32_ENTRY WinMainCRTStartup)
+endif()
 
-# A windowless or windowed GUI-subsystem program: beamset_win32_program(name src...)
+# A program of the suite: beamset_win32_program(name [CONSOLE] src...), a GUI-subsystem program unless CONSOLE.
+# It starts at our own entry point (cardaccess/win32entry.cpp): the runtime's start-up code is built for a later
+# CPU. A link map beside the program names the function each instruction belongs to, for the CPU check.
 function(beamset_win32_program name)
-  add_executable(${name} WIN32 ${ARGN})
+  set(subsystem -mwindows)
+  set(kind WIN32)
+  if(ARGV1 STREQUAL CONSOLE)
+    set(subsystem -mconsole)
+    set(kind "")
+    list(REMOVE_AT ARGN 0)
+  endif()
+  add_executable(${name} ${kind} ${ARGN} ${PROJECT_SOURCE_DIR}/cardaccess/win32entry.cpp
+                 ${PROJECT_SOURCE_DIR}/cardaccess/commandline.cpp)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/cardaccess)
   target_compile_options(${name} PRIVATE ${BEAMSET_WIN32_COMPILE_OPTIONS})
-  target_link_options(${name} PRIVATE ${BEAMSET_WIN32_LINK_OPTIONS})
+  target_link_options(${name} PRIVATE ${BEAMSET_WIN32_LINK_OPTIONS} ${subsystem} -nostartfiles
+                      -Wl,-e,${BEAMSET_WIN32_ENTRY} -Wl,-Map,$<TARGET_FILE:${name}>.map)
 endfunction()
 
 # Embeds the program's manifest: beamset_win32_manifest(name asInvoker|requireAdministrator).

@@ -144,7 +144,8 @@ TEST(MixerBalanceTest, Table) {
     DWORD left, right, balance;
   } kCases[] = {
       {0x1234, 0x1234, 0x8000}, {0x8000, 0xFFFF, 0xBFFF},  {0xFFFF, 0x8000, 0x4001}, {0, 1, 0xFFFF}, {1, 0, 0},
-      {0, 0, 0x8000},           {0x40000, 0x20000, 0x4000}};
+      {0, 0, 0x8000},           {0x40000, 0x20000, 0x4000}, {3, 2, 0x5556}, {0xFFFFFFFF, 0x7FFFFFFF, 0x4000},
+      {1, 0xFFFFFFFF, 0xFFFF},  {0x80000001, 0xFFFFFFFF, 0xBFFF}};  // readings wider than 16 bits must not wrap
   for (const auto& c : kCases)
     EXPECT_EQ(c.balance, MixerBalance(c.left, c.right)) << std::hex << c.left << " " << c.right;
 }

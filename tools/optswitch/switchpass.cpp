@@ -10,8 +10,6 @@
 
 namespace {
 
-bool IsBlank(unsigned char ch) { return ch >= 1 && ch <= 32; }
-
 // Saves the direction's on-value, then switches it off or back to its saved value.
 bool SwitchDirection(const OpticalStore& store, OpticalDirection direction, bool bDisable) {
   if (bDisable) return DisableOptical(store, direction);
@@ -28,19 +26,6 @@ void CloseIfOpen(HKEY hKey) {
 }
 
 }  // namespace
-
-const char* ArgumentString(const char* pszCommandLine) {
-  const unsigned char* p = reinterpret_cast<const unsigned char*>(pszCommandLine);
-  if (*p == '"') {
-    ++p;
-    while (*p && *p != '"') ++p;
-    if (*p == '"') ++p;
-  } else {
-    while (*p > 32) ++p;
-  }
-  while (IsBlank(*p)) ++p;
-  return reinterpret_cast<const char*>(p);
-}
 
 SwitchRequest ParseSwitchRequest(const char* pszArguments) {
   const char ch = pszArguments[0];

@@ -1,15 +1,13 @@
 // tools/optswitch/switchpass.h: optswitch's one pass: disable the named optical directions, restore the rest.
 #pragma once
 
+#include "commandline.h"
+
 // What the first character of the argument string asks for.
 struct SwitchRequest {
   bool bDisableInput;
   bool bDisableOutput;
 };
-
-// The argument string of a full command line: the program name, quoted or up to the first
-// character of code 32 or less, and the blanks after it (codes 1 to 32) skipped.
-const char* ArgumentString(const char* pszCommandLine);
 
 SwitchRequest ParseSwitchRequest(const char* pszArguments);
 
