@@ -26,7 +26,7 @@ struct DirectionNames {
 const DirectionNames kInputNames = {"input", "input-value", "input-mixer", "input-saved", kValueSavedInput};
 const DirectionNames kOutputNames = {"output", "output-value", nullptr, "output-saved", kValueSavedOutput};
 
-// Whether a key that could not be opened is simply absent, which reads as nothing saved or recorded.
+// Read, or simply absent: an absent key or value is no failure (nothing saved, nothing recorded).
 bool IsReadOrAbsent(LONG lResult) { return lResult == ERROR_SUCCESS || lResult == ERROR_FILE_NOT_FOUND; }
 
 DWORD Shown(DWORD cbStored, DWORD cbBuffer) { return cbStored < cbBuffer ? cbStored : cbBuffer; }
