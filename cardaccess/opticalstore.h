@@ -42,11 +42,11 @@ struct OpticalValue {
 };
 
 DWORD GetPlatformFamily();
+bool IsSupportedFamily(DWORD dwFamily);
 
 // Reads a value's first cbBuffer bytes into a zero-filled buffer, however long the value is; the registry's
 // result (ERROR_FILE_NOT_FOUND: no such value). *pcbStored receives the value's full length on success.
 LONG QueryFirstBytes(HKEY hKey, const char* pszName, BYTE* pBuffer, DWORD cbBuffer, DWORD* pcbStored);
-bool IsSupportedFamily(DWORD dwFamily);
 
 // The registry value holding the direction's state, or null where the mixer holds it (95 family input).
 const char* OpticalValueName(const OpticalStore& store, OpticalDirection direction);

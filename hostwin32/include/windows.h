@@ -50,9 +50,7 @@ typedef LONG_PTR(WINAPI* FARPROC)(void);
 typedef struct _OVERLAPPED* LPOVERLAPPED;
 
 #define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
-#define STD_INPUT_HANDLE ((DWORD)-10)
 #define STD_OUTPUT_HANDLE ((DWORD)-11)
-#define STD_ERROR_HANDLE ((DWORD)-12)
 
 #ifndef TRUE
 #define TRUE 1
