@@ -10,6 +10,7 @@
 const ProgramVariant kOptBackupVariant = {kPatchKeyUpper, kValueEnableOutput, {false}, {false}, {false}};
 const ProgramVariant kOptSwitchVariant = {kPatchKey, kValueOutputSource, {false}, {false}, {true}};
 const ProgramVariant kBeamsetVariant = {kPatchKey, kValueOutputSource, {true}, {false}, {false}};
+const ProgramVariant kOptStatusVariant = {kPatchKey, kValueOutputSource, {false}, {false}, {false}};
 
 const RestoreOptions& ProgramVariant::RestoreFor(DWORD dwFamily, OpticalDirection direction) const {
   if (dwFamily == VER_PLATFORM_WIN32_WINDOWS) return win9xOutput;
@@ -30,8 +31,12 @@ const char* SavedValueName(OpticalDirection direction) {
   return direction == OpticalInput ? kValueSavedInput : kValueSavedOutput;
 }
 
-// Reads a value's first cbBuffer bytes into a zero-filled buffer, however long the value is.
-// *pcbStored receives the value's full length on success.
+bool WriteBinary(HKEY hKey, const char* pszName, const BYTE* pData, DWORD cbData) {
+  return hKey && RegSetValueExA(hKey, pszName, 0, REG_BINARY, pData, cbData) == ERROR_SUCCESS;
+}
+
+}  // namespace
+
 LONG QueryFirstBytes(HKEY hKey, const char* pszName, BYTE* pBuffer, DWORD cbBuffer, DWORD* pcbStored) {
   memset(pBuffer, 0, cbBuffer);
   DWORD dwType = 0;
@@ -62,12 +67,6 @@ LONG QueryFirstBytes(HKEY hKey, const char* pszName, BYTE* pBuffer, DWORD cbBuff
   free(pWhole);
   return lResult;
 }
-
-bool WriteBinary(HKEY hKey, const char* pszName, const BYTE* pData, DWORD cbData) {
-  return hKey && RegSetValueExA(hKey, pszName, 0, REG_BINARY, pData, cbData) == ERROR_SUCCESS;
-}
-
-}  // namespace
 
 DWORD GetPlatformFamily() {
   OSVERSIONINFOA info;

@@ -25,6 +25,7 @@ struct ProgramVariant {
 extern const ProgramVariant kOptBackupVariant;
 extern const ProgramVariant kOptSwitchVariant;
 extern const ProgramVariant kBeamsetVariant;
+extern const ProgramVariant kOptStatusVariant;  // reads as the switching programs do; writes nothing
 
 // The keys and mixer one sequence works through; the caller opens and closes them.
 struct OpticalStore {
@@ -42,6 +43,10 @@ struct OpticalValue {
 
 DWORD GetPlatformFamily();
 bool IsSupportedFamily(DWORD dwFamily);
+
+// Reads a value's first cbBuffer bytes into a zero-filled buffer, however long the value is; the registry's
+// result (ERROR_FILE_NOT_FOUND: no such value). *pcbStored receives the value's full length on success.
+LONG QueryFirstBytes(HKEY hKey, const char* pszName, BYTE* pBuffer, DWORD cbBuffer, DWORD* pcbStored);
 
 // The registry value holding the direction's state, or null where the mixer holds it (95 family input).
 const char* OpticalValueName(const OpticalStore& store, OpticalDirection direction);

@@ -1,4 +1,5 @@
-; package/beamset.nsi: the setup program for Beamset.exe, optswitch.exe and optbackup.exe, with its uninstaller.
+; package/beamset.nsi: the setup program for Beamset.exe, optswitch.exe, optbackup.exe and optstatus.exe, with its
+; uninstaller.
 ; makensis -DVERSION=1.0.0.1 -DTARGET=x86-ansi|amd64-unicode -DPROGRAMS=DIR -DICON=FILE -DOUTFILE=FILE beamset.nsi
 ; x86-ansi is what ships: its stubs run on Windows 98 SE as well as on 11. amd64-unicode wraps the x86-64
 ; test build, for machines that run no 32-bit code.
@@ -37,6 +38,7 @@ Section
   File "${PROGRAMS}\Beamset.exe"
   File "${PROGRAMS}\optswitch.exe"
   File "${PROGRAMS}\optbackup.exe"
+  File "${PROGRAMS}\optstatus.exe"  ; a console tool: no shortcut
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   SetShellVarContext all  ; Windows 98 without user profiles falls back to its one Start menu
@@ -60,6 +62,7 @@ Section Uninstall
   Delete "$INSTDIR\Beamset.exe"
   Delete "$INSTDIR\optswitch.exe"
   Delete "$INSTDIR\optbackup.exe"
+  Delete "$INSTDIR\optstatus.exe"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"  ; only when empty: nothing of the user's is removed
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

@@ -30,6 +30,7 @@ typedef DWORD* LPDWORD;
 typedef char* LPSTR;
 typedef const char* LPCSTR;
 typedef void* LPVOID;
+typedef const void* LPCVOID;
 typedef LONG LSTATUS;
 typedef DWORD REGSAM;
 typedef DWORD ACCESS_MASK;
@@ -46,6 +47,10 @@ DECLARE_HANDLE(HINSTANCE);
 typedef HKEY* PHKEY;
 DECLARE_HANDLE(HMODULE);
 typedef LONG_PTR(WINAPI* FARPROC)(void);
+typedef struct _OVERLAPPED* LPOVERLAPPED;
+
+#define INVALID_HANDLE_VALUE ((HANDLE)(LONG_PTR)-1)
+#define STD_OUTPUT_HANDLE ((DWORD)-11)
 
 #ifndef TRUE
 #define TRUE 1
@@ -99,6 +104,10 @@ BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA lpVersionInformation);
 HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName);
 FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
 BOOL WINAPI FreeLibrary(HMODULE hLibModule);
+
+HANDLE WINAPI GetStdHandle(DWORD nStdHandle);
+BOOL WINAPI WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite, LPDWORD lpNumberOfBytesWritten,
+                      LPOVERLAPPED lpOverlapped);
 
 LONG WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired, PHKEY phkResult);
 LONG WINAPI RegCreateKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult);

@@ -29,6 +29,7 @@ struct State {
   std::vector<Call> calls;
   std::vector<Fault> faults;
   int nWinmmRefs = 0;
+  std::string console;  // standard output
 };
 
 State& S() {
@@ -106,6 +107,7 @@ std::string Hex(const void* p) {
 }
 
 const HMODULE kWinmmModule = reinterpret_cast<HMODULE>(0x70000000);
+const HANDLE kStdOutput = reinterpret_cast<HANDLE>(0x5011);
 
 }  // namespace
 
@@ -148,6 +150,10 @@ size_t OpenKeyCount() { return S().handles.size(); }
 int LoadedLibraryCount() { return S().nWinmmRefs; }
 
 mixermodel::Mixer& Mixer() { return S().mixer; }
+
+const std::string& ConsoleOutput() { return S().console; }
+
+void ClearConsoleOutput() { S().console.clear(); }
 
 const std::vector<Call>& Calls() { return S().calls; }
 
@@ -221,6 +227,30 @@ BOOL WINAPI FreeLibrary(HMODULE hLibModule) {
   if (hLibModule != kWinmmModule || S().nWinmmRefs <= 0) return Log("FreeLibrary", args, FALSE);
   --S().nWinmmRefs;
   return Log("FreeLibrary", args, TRUE);
+}
+
+// Standard output only: a console program's one way to report.
+HANDLE WINAPI GetStdHandle(DWORD nStdHandle) {
+  std::ostringstream args;
+  args << static_cast<LONG>(nStdHandle);
+  long error;
+  if (Injected("GetStdHandle", &error)) return Log("GetStdHandle", args, INVALID_HANDLE_VALUE);
+  return Log("GetStdHandle", args, nStdHandle == STD_OUTPUT_HANDLE ? kStdOutput : INVALID_HANDLE_VALUE);
+}
+
+// Windows 95/98 need the count of bytes written even without overlapped output.
+BOOL WINAPI WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite, LPDWORD lpNumberOfBytesWritten,
+                      LPOVERLAPPED lpOverlapped) {
+  std::ostringstream args;
+  args << Hex(hFile) << ", length " << nNumberOfBytesToWrite;
+  if (lpNumberOfBytesWritten) *lpNumberOfBytesWritten = 0;
+  long error;
+  if (Injected("WriteFile", &error)) return Log("WriteFile", args, FALSE);
+  if (hFile != kStdOutput || !lpNumberOfBytesWritten || lpOverlapped || (nNumberOfBytesToWrite && !lpBuffer))
+    return Log("WriteFile", args, FALSE);
+  S().console.append(static_cast<const char*>(lpBuffer), nNumberOfBytesToWrite);
+  *lpNumberOfBytesWritten = nNumberOfBytesToWrite;
+  return Log("WriteFile", args, TRUE);
 }
 
 LONG WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired, PHKEY phkResult) {

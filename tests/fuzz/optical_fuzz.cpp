@@ -1,6 +1,7 @@
 // tests/fuzz/optical_fuzz.cpp: libFuzzer over optswitch's command line, arbitrary registry contents and a failing call.
-// Input: family selector, key/card flags, fault selector, five values (length 0-64 or missing, any type), then the
-// command line. optswitch runs with it, then once more restoring both, then optbackup runs.
+// Input: family selector, key/card flags, fault selector, seven values (length 0-64 or missing, any type), then the
+// command line. optstatus reads it all first and changes nothing; optswitch runs with the command line, then once
+// more restoring both, then optbackup runs.
 #include <stdlib.h>
 #include <string.h>
 
@@ -11,6 +12,7 @@
 
 #include "backuppass.h"
 #include "opticalregistry.h"
+#include "statuspass.h"
 #include "switchpass.h"
 #include "toolexit.h"
 
@@ -81,6 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       {kDriverServiceKey, kValueEnableOutput},
       {kPatchKey, kValueSavedInput},
       {kPatchKey, kValueSavedOutput},
+      {kPatchKey, kValueStateInput},
+      {kPatchKey, kValueStateOutput},
   };
   for (const Slot& s : slots) {
     const uint8_t len = in.Byte();
@@ -92,6 +96,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     hostwin32::SetValue(s.key, s.name, type, bytes);
   }
   std::string commandLine(reinterpret_cast<const char*>(in.p), in.n);
+
+  // optstatus on whatever is there: it writes nothing, and its lines say what kept it from exiting with 0.
+  {
+    const size_t nOpenKeys = hostwin32::OpenKeyCount();
+    hostwin32::ClearCalls();
+    const int nExit = RunOptStatus();
+    for (const char* writer : {"RegCreateKeyA", "RegSetValueExA", "mixerSetControlDetails"})
+      Check(hostwin32::CountCalls(writer) == 0);
+    Check(hostwin32::OpenKeyCount() == nOpenKeys && hostwin32::LoadedLibraryCount() == 0);
+    const std::string& report = hostwin32::ConsoleOutput();
+    for (size_t at = 0; at < report.size();) {
+      const size_t end = report.find("\r\n", at), colon = report.find(": ", at);
+      Check(end != std::string::npos && colon != std::string::npos && colon < end && colon + 2 < end);
+      for (size_t i = at; i < end; ++i) Check(report[i] >= 0x20 && report[i] < 0x7F);
+      at = end + 2;
+    }
+    const bool bNamed = report.find("not read") != std::string::npos || report.find(": not installed") != std::string::npos;
+    Check(!report.empty() && (nExit == kExitDone) == !bNamed);
+  }
   commandLine = commandLine.substr(0, strnlen(commandLine.c_str(), commandLine.size()));
 
   const bool supported = family == VER_PLATFORM_WIN32_NT || b9x;

@@ -1,10 +1,11 @@
-// tests/unit/faults_test.cpp: every registry and mixer call failing in turn in every tool pass, and the runs after.
-// A failed call the pass needed is reported; any other leaves what a clean run leaves, reported as done.
+// tests/unit/faults_test.cpp: every registry, mixer and output call failing in turn in every tool pass, and the runs
+// after. A failed call the pass needed is reported; any other leaves what a clean run leaves, reported as done.
 // After every run, each direction's newest on-value is still in the driver or in its backup.
 #include <map>
 
 #include "backuppass.h"
 #include "hostfixture.h"
+#include "statuspass.h"
 #include "switchpass.h"
 #include "toolexit.h"
 
@@ -15,7 +16,7 @@ enum Machine { NtInputOn, NtBothOff, Win9xOutputOn, Win9xOutputOff };
 struct Scenario {
   const char* name;
   Machine machine;
-  const char* commandLine;  // null: optbackup
+  const char* commandLine;  // its program names the pass
 };
 
 const Scenario kScenarios[] = {
@@ -23,20 +24,24 @@ const Scenario kScenarios[] = {
     {"nt restore", NtInputOn, "optswitch.exe"},
     {"nt in", NtInputOn, "optswitch.exe IN"},
     {"nt out", NtInputOn, "optswitch.exe OUT"},
-    {"nt backup tool", NtInputOn, nullptr},
+    {"nt backup tool", NtInputOn, "optbackup.exe"},
+    {"nt status", NtInputOn, "optstatus.exe"},
+    {"nt status, all off", NtBothOff, "optstatus.exe"},
     {"nt both, all off", NtBothOff, "optswitch.exe B"},
     {"nt restore, all off", NtBothOff, "optswitch.exe"},
     {"95 both", Win9xOutputOn, "optswitch.exe B"},
     {"95 restore", Win9xOutputOn, "optswitch.exe"},
     {"95 in", Win9xOutputOn, "optswitch.exe I"},
     {"95 out", Win9xOutputOn, "optswitch.exe O"},
-    {"95 backup tool", Win9xOutputOn, nullptr},
+    {"95 backup tool", Win9xOutputOn, "optbackup.exe"},
+    {"95 status", Win9xOutputOn, "optstatus.exe"},
+    {"95 status, output off", Win9xOutputOff, "optstatus.exe"},
     {"95 restore, output off", Win9xOutputOff, "optswitch.exe"},
 };
 
 // What runs after a fault: each kind of run once; a restore then ends the sequence.
 const char* const kNextRuns[] = {"optswitch.exe", "optswitch.exe BOTH", "optswitch.exe IN", "optswitch.exe OUT",
-                                 nullptr};
+                                 "optbackup.exe"};
 
 // Longer than the capacities they are read with: their first bytes take the longer way.
 const Bytes kInputOn = {0x02, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B};
@@ -47,6 +52,16 @@ const Bytes kSavedIn = {0x05, 0x31, 0x32, 0x33};
 using Snapshot = std::map<std::string, Bytes>;
 
 bool IsNt(Machine m) { return m == NtInputOn || m == NtBothOff; }
+
+bool Runs(const char* commandLine, const char* program) {
+  return strncmp(commandLine, program, strlen(program)) == 0;
+}
+
+int RunPass(const char* commandLine) {
+  if (Runs(commandLine, "optbackup.exe")) return RunOptBackup();
+  if (Runs(commandLine, "optstatus.exe")) return RunOptStatus();
+  return RunOptSwitch(commandLine);
+}
 
 class FaultTest : public HostTest {
  protected:
@@ -90,10 +105,12 @@ class FaultTest : public HostTest {
     hostwin32::ClearCalls();
     if (function) hostwin32::FailCall(function, nth, ERROR_ACCESS_DENIED);
     const size_t nOpenKeys = hostwin32::OpenKeyCount();
-    const int nExit = commandLine ? RunOptSwitch(commandLine) : RunOptBackup();
+    hostwin32::ClearConsoleOutput();
+    const int nExit = RunPass(commandLine);
     hostwin32::ClearFaults();
     const hostwin32::Call* pFailed = function ? LoggedCall(function, nth) : nullptr;
-    if (pbNeeded) *pbNeeded = pFailed && IsNeeded(!commandLine, *pFailed);
+    // The tools that read the input's mute need it; optswitch only writes it.
+    if (pbNeeded) *pbNeeded = pFailed && IsNeeded(!Runs(commandLine, "optswitch.exe"), *pFailed);
     if (!function || std::string(function) != "RegCloseKey") EXPECT_EQ(nOpenKeys, hostwin32::OpenKeyCount());
     for (size_t i = 0; i < m_directions.size(); ++i) {
       const Direction& d = m_directions[i];
@@ -115,6 +132,8 @@ class FaultTest : public HostTest {
     for (const char* name : {kValueSavedInput, kValueSavedOutput, kValueStateInput, kValueStateOutput})
       snap[name] = Value(kPatchKey, name);
     snap["mute"] = hostwin32::Mixer().devices.empty() ? Bytes() : Bytes{static_cast<BYTE>(IsOpticalMuted())};
+    const std::string& console = hostwin32::ConsoleOutput();  // the last run's report
+    snap["console"] = Bytes(console.begin(), console.end());
     return snap;
   }
 
@@ -147,9 +166,15 @@ TEST_F(FaultTest, EveryCallFailingInTurn) {
         EXPECT_EQ(bNeeded ? kExitFailed : kExitDone, nExit) << (bNeeded ? "needed" : "not needed");
         const Snapshot after = Take();
         if (nExit == kExitDone) EXPECT_EQ(clean, after) << "success reported for a different result";
+        // A report that exits with 1 names what it could not read, unless it could not be written at all.
+        if (nExit == kExitFailed && Runs(s.commandLine, "optstatus.exe"))
+          EXPECT_TRUE(hostwin32::ConsoleOutput().find("not read") != std::string::npos ||
+                      (hostwin32::ConsoleOutput().empty() &&
+                       (std::string(f) == "GetStdHandle" || std::string(f) == "WriteFile")))
+              << hostwin32::ConsoleOutput();
         // Each value as it was or as a clean run leaves it; what could not be read is recorded as off.
         for (const auto& [name, value] : after)
-          if (name != kValueStateInput && name != kValueStateOutput)
+          if (name != kValueStateInput && name != kValueStateOutput && name != "console")
             EXPECT_TRUE(value == seeded.at(name) || value == clean.at(name)) << name;
         for (const char* next : kNextRuns) Run(next, nullptr, 0);
         Run("optswitch.exe", nullptr, 0);
@@ -167,7 +192,7 @@ TEST_F(FaultTest, TwoFaultedRunsInSequence) {
   const char* const kSwitchRuns[] = {"optswitch.exe", "optswitch.exe BOTH", "optswitch.exe IN", "optswitch.exe OUT"};
   int nRuns = 0;
   for (const Scenario& first : kScenarios) {
-    if (!first.commandLine) continue;
+    if (!Runs(first.commandLine, "optswitch.exe")) continue;
     Seed(first.machine);
     Run(first.commandLine, nullptr, 0);
     const std::map<std::string, int> firstCounts = CallCounts();

@@ -1,10 +1,12 @@
-// tests/unit/property_test.cpp: long random runs of both tools while the driver changes its own values, without
+// tests/unit/property_test.cpp: long random runs of the tools while the driver changes its own values, without
 // and with failing calls. A run that reports success did exactly what its command line asks; whatever a run
 // reports, each direction's newest on-value is still in the driver or its backup, and no backup holds an off value.
+// optstatus, when it reports success, reads each direction as it is.
 #include <random>
 
 #include "backuppass.h"
 #include "hostfixture.h"
+#include "statuspass.h"
 #include "switchpass.h"
 #include "toolexit.h"
 
@@ -74,7 +76,7 @@ TEST_P(PropertyTest, RandomRunsKeepTheNewestOnValue) {
     return nExit == (bNeeded ? kExitFailed : kExitDone);
   };
 
-  int counts[4] = {0, 0, 0, 0};
+  int counts[5] = {0, 0, 0, 0, 0};  // driver changes, optswitch, optbackup, optstatus, failed runs
   for (int step = 0; step < kSteps; ++step) {
     const int action = pick(10);
     if (action < 2) {  // the driver writes a new on-value of its own
@@ -109,8 +111,8 @@ TEST_P(PropertyTest, RandomRunsKeepTheNewestOnValue) {
       }
       if (b9x && nExit == kExitDone) ASSERT_EQ(disable[0], IsOpticalMuted()) << step;
       if (b9x) muted = IsOpticalMuted();
-      ++counts[nExit == kExitDone ? 1 : 3];
-    } else {
+      ++counts[nExit == kExitDone ? 1 : 4];
+    } else if (action == 8) {
       planFault();
       const int nExit = RunOptBackup();
       ASSERT_TRUE(checkExit(true, nExit)) << step << " exit " << nExit << " with " << fault << " #" << nth;
@@ -118,7 +120,19 @@ TEST_P(PropertyTest, RandomRunsKeepTheNewestOnValue) {
       Bytes recorded{static_cast<BYTE>(inOn ? '1' : '0')};
       if (b9x) recorded.push_back(0);  // the 95 family stores a text's terminator
       if (nExit == kExitDone) ASSERT_EQ(recorded, Value(kPatchKey, kValueStateInput)) << step;
-      ++counts[nExit == kExitDone ? 2 : 3];
+      ++counts[nExit == kExitDone ? 2 : 4];
+    } else {
+      planFault();
+      hostwin32::ClearConsoleOutput();
+      const int nExit = RunOptStatus();
+      ASSERT_TRUE(checkExit(true, nExit)) << step << " exit " << nExit << " with " << fault << " #" << nth;
+      const std::string report = "\n" + hostwin32::ConsoleOutput();
+      for (int d = 0; d < 2 && nExit == kExitDone; ++d) {
+        const bool on = b9x && d == 0 ? !IsOpticalMuted() : isOn(d, Value(key, names[d]));
+        const std::string line = std::string(d ? "\noutput: " : "\ninput: ") + (on ? "on" : "off") + "\r\n";
+        ASSERT_NE(std::string::npos, report.find(line)) << step << report;
+      }
+      ++counts[nExit == kExitDone ? 3 : 4];
     }
     for (int d = 0; d < 2; ++d) {
       const Bytes backup = Value(kPatchKey, saved[d]);
@@ -127,10 +141,10 @@ TEST_P(PropertyTest, RandomRunsKeepTheNewestOnValue) {
   }
   if (!bFaults) EXPECT_EQ(0u, hostwin32::OpenKeyCount());
   // Every kind of step happened often, and with faults a good share of runs failed.
-  for (int i = 0; i < 3; ++i) EXPECT_GT(counts[i], kSteps / 20);
-  EXPECT_EQ(bFaults, counts[3] > kSteps / 20);
-  printf("[property] family %u%s: %d steps (%d driver changes, %d optswitch, %d optbackup, %d failed runs)\n", family,
-         bFaults ? " with faults" : "", kSteps, counts[0], counts[1], counts[2], counts[3]);
+  for (int i = 0; i < 4; ++i) EXPECT_GT(counts[i], kSteps / 20);
+  EXPECT_EQ(bFaults, counts[4] > kSteps / 20);
+  printf("[property] family %u%s: %d steps (%d driver changes, %d optswitch, %d optbackup, %d optstatus, %d failed runs)\n",
+         family, bFaults ? " with faults" : "", kSteps, counts[0], counts[1], counts[2], counts[3], counts[4]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, PropertyTest,

@@ -22,7 +22,8 @@ struct Call {
   long result;
 };
 
-// Forgets every key, value, device, handle, logged call and planned fault; the platform is NT again.
+// Forgets every key, value, device, handle, console output, logged call and planned fault; the platform is NT
+// again.
 void Reset();
 
 void SetPlatformId(DWORD dwPlatformId);
@@ -37,6 +38,10 @@ size_t OpenKeyCount();     // handles handed out and not yet closed
 int LoadedLibraryCount();  // winmm loads not yet freed
 
 mixermodel::Mixer& Mixer();
+
+// What the programs wrote to their standard output since the last Reset or ClearConsoleOutput.
+const std::string& ConsoleOutput();
+void ClearConsoleOutput();
 
 const std::vector<Call>& Calls();
 size_t CountCalls(const std::string& function);
