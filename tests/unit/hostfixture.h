@@ -16,6 +16,11 @@
 
 using Bytes = std::vector<BYTE>;
 
+// The Windows families by name, as GetVersionExA reports them.
+const DWORD kNtFamily = VER_PLATFORM_WIN32_NT;
+const DWORD k9xFamily = VER_PLATFORM_WIN32_WINDOWS;
+const DWORD kWin32sFamily = VER_PLATFORM_WIN32s;
+
 // The calls a pass makes that the stand-in can fail. A failed version query reads as an unsupported
 // family, which has tests of its own.
 inline const char* const kFaultableCalls[] = {
@@ -62,6 +67,10 @@ class HostTest : public ::testing::Test {
   static Bytes Missing() { return Bytes{'?', 'm', 'i', 's', 's', 'i', 'n', 'g'}; }
   static void Seed(const char* key, const char* name, const Bytes& value) {
     if (value != Missing()) hostwin32::SetValue(key, name, REG_BINARY, value);
+  }
+  // The user's promise: an on-value is still in the driver's value or in its backup.
+  static bool HoldsOnValue(const Bytes& onValue, const char* key, const char* name, const char* saved) {
+    return First4(Value(key, name)) == onValue || First4(Value(kPatchKey, saved)) == onValue;
   }
   // What is saved and written back of a value: its first four bytes, zero-filled.
   static Bytes First4(const Bytes& b) {

@@ -60,13 +60,13 @@ TEST_F(OpticalChoiceTest, StateNotReadIsNoChoice) {
     OpticalDirection direction;
     int nChoice;
   } kCases[] = {
-      {"nt value unreadable", 2, true, "RegQueryValueExA", OpticalInput, kNoChoice},
-      {"nt key denied", 2, true, "RegOpenKeyExA", OpticalOutput, kNoChoice},
-      {"nt driver not installed", 2, false, nullptr, OpticalInput, kNoChoice},
-      {"nt value missing reads as off", 2, true, nullptr, OpticalOutput, kChoiceDisabled},
-      {"95 without the card's mixer", 1, false, nullptr, OpticalInput, kNoChoice},
-      {"95 mute unreadable", 1, true, "mixerGetControlDetailsA", OpticalInput, kNoChoice},
-      {"95 control panel value unreadable", 1, true, "RegQueryValueExA", OpticalOutput, kNoChoice},
+      {"nt value unreadable", kNtFamily, true, "RegQueryValueExA", OpticalInput, kNoChoice},
+      {"nt key denied", kNtFamily, true, "RegOpenKeyExA", OpticalOutput, kNoChoice},
+      {"nt driver not installed", kNtFamily, false, nullptr, OpticalInput, kNoChoice},
+      {"nt value missing reads as off", kNtFamily, true, nullptr, OpticalOutput, kChoiceDisabled},
+      {"95 without the card's mixer", k9xFamily, false, nullptr, OpticalInput, kNoChoice},
+      {"95 mute unreadable", k9xFamily, true, "mixerGetControlDetailsA", OpticalInput, kNoChoice},
+      {"95 control panel value unreadable", k9xFamily, true, "RegQueryValueExA", OpticalOutput, kNoChoice},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
@@ -106,46 +106,46 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
     const char* written;  // "i", "o": the directions the apply reports as switched
     const char* after;
   } kCases[] = {
-      {"nt disable in, enable out", 2, true, nullptr, 0, "02000000 00000000 - 03010000", D, E, kOk, kOk, "io",
+      {"nt disable in, enable out", kNtFamily, true, nullptr, 0, "02000000 00000000 - 03010000", D, E, kOk, kOk, "io",
        "00000000 03010000 02000000 03010000"},
-      {"nt enabled, nothing saved: the default", 2, true, nullptr, 0, "00000000 00000000 - -", E, N, kOk, kOk, "i",
+      {"nt enabled, nothing saved: the default", kNtFamily, true, nullptr, 0, "00000000 00000000 - -", E, N, kOk, kOk, "i",
        "01000000 00000000 - -"},
-      {"nt enabled over custom on-values", 2, true, nullptr, 0, "05000000 03020000 - -", E, E, kOk, kOk, "",
+      {"nt enabled over custom on-values", kNtFamily, true, nullptr, 0, "05000000 03020000 - -", E, E, kOk, kOk, "",
        "05000000 03020000 - -"},
-      {"nt enabled over on-values, stale backups", 2, true, nullptr, 0, "05000000 03020000 07000000 09000000", E, E,
+      {"nt enabled over on-values, stale backups", kNtFamily, true, nullptr, 0, "05000000 03020000 07000000 09000000", E, E,
        kOk, kOk, "", "05000000 03020000 07000000 09000000"},
-      {"nt disabled over off-values", 2, true, nullptr, 0, "00050000 00000000 - 03010000", D, D, kOk, kOk, "",
+      {"nt disabled over off-values", kNtFamily, true, nullptr, 0, "00050000 00000000 - 03010000", D, D, kOk, kOk, "",
        "00050000 00000000 - 03010000"},
-      {"nt no choice touches nothing", 2, true, nullptr, 0, "02000000 00000000 - 03010000", N, N, kOk, kOk, "",
+      {"nt no choice touches nothing", kNtFamily, true, nullptr, 0, "02000000 00000000 - 03010000", N, N, kOk, kOk, "",
        "02000000 00000000 - 03010000"},
-      {"nt no driver", 2, false, nullptr, 0, "- - - 03010000", E, D, kNoKey, kNoKey, "", "- - - 03010000"},
-      {"nt no driver, nothing chosen", 2, false, nullptr, 0, "- - - 03010000", N, N, kOk, kOk, "", "- - - 03010000"},
-      {"nt driver key denied", 2, true, "RegOpenKeyExA", 1, "02000000 00000000 - 03010000", D, E, kDenied, kDenied, "",
+      {"nt no driver", kNtFamily, false, nullptr, 0, "- - - 03010000", E, D, kNoKey, kNoKey, "", "- - - 03010000"},
+      {"nt no driver, nothing chosen", kNtFamily, false, nullptr, 0, "- - - 03010000", N, N, kOk, kOk, "", "- - - 03010000"},
+      {"nt driver key denied", kNtFamily, true, "RegOpenKeyExA", 1, "02000000 00000000 - 03010000", D, E, kDenied, kDenied, "",
        "02000000 00000000 - 03010000"},
-      {"nt patch key denied", 2, true, "RegCreateKeyA", 1, "02000000 00000000 - 03010000", D, D, kDenied, kOk, "",
+      {"nt patch key denied", kNtFamily, true, "RegCreateKeyA", 1, "02000000 00000000 - 03010000", D, D, kDenied, kOk, "",
        "02000000 00000000 - 03010000"},
-      {"nt enabled, patch key denied", 2, true, "RegCreateKeyA", 1, "00000000 00000000 - 03010000", E, E, kDenied,
+      {"nt enabled, patch key denied", kNtFamily, true, "RegCreateKeyA", 1, "00000000 00000000 - 03010000", E, E, kDenied,
        kDenied, "", "00000000 00000000 - 03010000"},
-      {"nt write fails, output still written", 2, true, "RegSetValueExA", 1, "02000000 00000000 - 03010000", D, E,
+      {"nt write fails, output still written", kNtFamily, true, "RegSetValueExA", 1, "02000000 00000000 - 03010000", D, E,
        kWrite, kOk, "o", "02000000 03010000 - 03010000"},
-      {"nt current value unreadable", 2, true, "RegQueryValueExA", 1, "00000000 00000000 - 03010000", N, E, kOk,
+      {"nt current value unreadable", kNtFamily, true, "RegQueryValueExA", 1, "00000000 00000000 - 03010000", N, E, kOk,
        kNoRead, "", "00000000 00000000 - 03010000"},
-      {"nt unreadable backup", 2, true, "RegQueryValueExA", 2, "02000000 00000000 - 03010000", N, E, kOk, kNoSaved, "",
+      {"nt unreadable backup", kNtFamily, true, "RegQueryValueExA", 2, "02000000 00000000 - 03010000", N, E, kOk, kNoSaved, "",
        "02000000 00000000 - 03010000"},
-      {"95 disable both", 1, true, nullptr, 0, "01 02000000 - -", D, D, kOk, kOk, "io", "00 FF000000 - 02000000"},
-      {"95 enable both", 1, true, nullptr, 0, "00 FF000000 - 07000000", E, E, kOk, kOk, "io", "01 07000000 - 07000000"},
-      {"95 enabled over a custom on-value", 1, true, nullptr, 0, "01 05000000 - 09000000", E, E, kOk, kOk, "",
+      {"95 disable both", k9xFamily, true, nullptr, 0, "01 02000000 - -", D, D, kOk, kOk, "io", "00 FF000000 - 02000000"},
+      {"95 enable both", k9xFamily, true, nullptr, 0, "00 FF000000 - 07000000", E, E, kOk, kOk, "io", "01 07000000 - 07000000"},
+      {"95 enabled over a custom on-value", k9xFamily, true, nullptr, 0, "01 05000000 - 09000000", E, E, kOk, kOk, "",
        "01 05000000 - 09000000"},
-      {"95 no mixer, no control panel key", 1, false, nullptr, 0, "- - - -", D, D, kNoMixer, kNoKey, "", "- - - -"},
-      {"95 mute not taken", 1, true, "mixerSetControlDetails", 1, "01 02000000 - -", D, D, kRefused, kOk, "o",
+      {"95 no mixer, no control panel key", k9xFamily, false, nullptr, 0, "- - - -", D, D, kNoMixer, kNoKey, "", "- - - -"},
+      {"95 mute not taken", k9xFamily, true, "mixerSetControlDetails", 1, "01 02000000 - -", D, D, kRefused, kOk, "o",
        "01 FF000000 - 02000000"},
-      {"95 patch key denied: no rights to blame", 1, true, "RegCreateKeyA", 1, "01 02000000 - -", N, D, kOk, kWrite, "",
+      {"95 patch key denied: no rights to blame", k9xFamily, true, "RegCreateKeyA", 1, "01 02000000 - -", N, D, kOk, kWrite, "",
        "01 02000000 - -"},
-      {"95 enabled, patch key denied", 1, true, "RegCreateKeyA", 1, "01 FF000000 - 02000000", N, E, kOk, kWrite, "",
+      {"95 enabled, patch key denied", k9xFamily, true, "RegCreateKeyA", 1, "01 FF000000 - 02000000", N, E, kOk, kWrite, "",
        "01 FF000000 - 02000000"},
-      {"95 unreadable backup", 1, true, "RegQueryValueExA", 2, "01 FF000000 - 02000000", N, E, kOk, kNoSaved, "",
+      {"95 unreadable backup", k9xFamily, true, "RegQueryValueExA", 2, "01 FF000000 - 02000000", N, E, kOk, kNoSaved, "",
        "01 FF000000 - 02000000"},
-      {"no family writes nothing", 0, true, nullptr, 0, "02000000 00000000 - 03010000", D, D, kOk, kOk, "",
+      {"no family writes nothing", kWin32sFamily, true, nullptr, 0, "02000000 00000000 - 03010000", D, D, kOk, kOk, "",
        "02000000 00000000 - 03010000"},
   };
   for (const auto& c : kCases) {
@@ -188,13 +188,24 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
 // The prompt's rule: a direction written by this apply after an odd number of changes, where the family
 // reads it at start-up.
 TEST(NeedsRestartTest, OddChangesOfAWrittenDirectionReadAtStartUp) {
-  // family, input written, output written, input changes, output changes, prompt
-  const int kCases[][6] = {{2, 1, 1, 1, 0, 1}, {2, 1, 1, 0, 3, 1}, {2, 1, 1, 2, 0, 0}, {2, 1, 1, 0, 2, 0},
-                           {2, 0, 1, 1, 0, 0}, {2, 1, 0, 0, 1, 0}, {2, 0, 1, 1, 1, 1}, {1, 1, 1, 1, 0, 0},
-                           {1, 1, 1, 0, 1, 1}, {1, 1, 0, 0, 1, 0}, {1, 1, 1, 2, 2, 0}, {0, 1, 1, 1, 1, 0}};
+  const struct {
+    DWORD family;
+    bool bInputWritten, bOutputWritten;
+    int nInputChanges, nOutputChanges;
+    bool bPrompt;
+  } kCases[] = {
+      {kNtFamily, true, true, 1, 0, true},      {kNtFamily, true, true, 0, 3, true},
+      {kNtFamily, true, true, 2, 0, false},     {kNtFamily, true, true, 0, 2, false},
+      {kNtFamily, false, true, 1, 0, false},    {kNtFamily, true, false, 0, 1, false},
+      {kNtFamily, false, true, 1, 1, true},     {k9xFamily, true, true, 1, 0, false},  // the 95 input: at once
+      {k9xFamily, true, true, 0, 1, true},      {k9xFamily, true, false, 0, 1, false},
+      {k9xFamily, true, true, 2, 2, false},     {kWin32sFamily, true, true, 1, 1, false},
+  };
   for (const auto& c : kCases) {
-    const OpticalApplyResult result = {static_cast<DWORD>(c[0]), ApplyFaultNone, ApplyFaultNone, c[1] != 0, c[2] != 0};
-    EXPECT_EQ(c[5] != 0, NeedsRestart(result, c[3], c[4])) << c[0] << c[1] << c[2] << c[3] << c[4];
+    const OpticalApplyResult result = {c.family, ApplyFaultNone, ApplyFaultNone, c.bInputWritten, c.bOutputWritten};
+    EXPECT_EQ(c.bPrompt, NeedsRestart(result, c.nInputChanges, c.nOutputChanges))
+        << c.family << " written " << c.bInputWritten << c.bOutputWritten << " changes " << c.nInputChanges << ","
+        << c.nOutputChanges;
   }
 }
 

@@ -32,119 +32,165 @@ struct Param {
   bool bFaults;
 };
 
-class PropertyTest : public HostTest, public testing::WithParamInterface<Param> {};
+// How often each kind of step happened.
+struct Tally {
+  int nDriverChanges = 0, nOptSwitch = 0, nOptBackup = 0, nOptStatus = 0, nFailedRuns = 0;
+};
 
-TEST_P(PropertyTest, RandomRunsKeepTheNewestOnValue) {
-  const DWORD family = GetParam().family;
-  const bool bFaults = GetParam().bFaults;
-  const bool b9x = family == VER_PLATFORM_WIN32_WINDOWS;
-  std::mt19937 rng(20021205u + family + (bFaults ? 7u : 0u));
-  auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+class PropertyTest : public HostTest, public testing::WithParamInterface<Param> {
+ protected:
+  void SetUp() override {
+    HostTest::SetUp();
+    m_b9x = GetParam().family == VER_PLATFORM_WIN32_WINDOWS;
+    m_rng.seed(20021205u + GetParam().family + (GetParam().bFaults ? 7u : 0u));
+    if (m_b9x)
+      Install9xDriver(false, {2, 0, 0, 0});
+    else
+      InstallNtDriver({1, 0, 0, 0}, {2, 0, 0, 0});
+    m_lastOn[0] = m_b9x ? Bytes() : Bytes{1, 0, 0, 0};
+    m_lastOn[1] = {2, 0, 0, 0};
+    m_key = m_b9x ? kControlPanelKey : kDriverServiceKey;
+    m_names[1] = m_b9x ? kValueSourceSelection : kValueOutputSource;
+    m_offByte[1] = m_b9x ? 0xFF : 0;
+  }
 
-  if (b9x)
-    Install9xDriver(false, {2, 0, 0, 0});
-  else
-    InstallNtDriver({1, 0, 0, 0}, {2, 0, 0, 0});
-  // Each direction's newest on-value; empty while it never held one.
-  Bytes lastOn[2] = {b9x ? Bytes() : Bytes{1, 0, 0, 0}, {2, 0, 0, 0}};
-  const char* key = b9x ? kControlPanelKey : kDriverServiceKey;
-  const char* names[2] = {kValueEnableInput, b9x ? kValueSourceSelection : kValueOutputSource};
-  const char* saved[2] = {kValueSavedInput, kValueSavedOutput};
-  const BYTE offByte[2] = {0, static_cast<BYTE>(b9x ? 0xFF : 0)};
-  const auto isOn = [&](int d, const Bytes& v) {
-    return v != Missing() && !v.empty() && v[0] != 0 && v[0] != offByte[d];
-  };
-  bool muted = false;
+  int Pick(int n) { return static_cast<int>(m_rng() % static_cast<unsigned>(n)); }
+  int FirstDirection() const { return m_b9x ? 1 : 0; }  // the 95 family's input has no value
+  bool IsOn(int d, const Bytes& v) const { return v != Missing() && !v.empty() && v[0] != 0 && v[0] != m_offByte[d]; }
+
+  // The driver writes a new on-value of its own, up to 12 bytes long.
+  void DriverChangesItsValue() {
+    const int d = FirstDirection() + Pick(m_b9x ? 1 : 2);
+    Bytes v(1 + Pick(12));
+    for (BYTE& b : v) b = static_cast<BYTE>(Pick(256));
+    v[0] = static_cast<BYTE>(1 + Pick(m_b9x && d == 1 ? 254 : 255));
+    hostwin32::SetValue(m_key, m_names[d], REG_BINARY, v);
+    m_lastOn[d] = First4(v);
+    ++m_tally.nDriverChanges;
+  }
 
   // With faults, half the runs have one call fail: any function, its nth call within what the last run made.
-  std::string fault;
-  int nth = 0;
-  const auto planFault = [&] {
-    fault.clear();
-    if (bFaults && pick(2)) {
-      fault = kFaultableCalls[pick(sizeof kFaultableCalls / sizeof kFaultableCalls[0])];
-      nth = 1 + pick(std::max(1, static_cast<int>(hostwin32::CountCalls(fault))));
+  void PlanFault() {
+    m_fault.clear();
+    if (GetParam().bFaults && Pick(2)) {
+      m_fault = kFaultableCalls[Pick(sizeof kFaultableCalls / sizeof kFaultableCalls[0])];
+      m_nth = 1 + Pick(std::max(1, static_cast<int>(hostwin32::CountCalls(m_fault))));
     }
     hostwin32::ClearCalls();
-    if (!fault.empty()) hostwin32::FailCall(fault, nth, ERROR_ACCESS_DENIED);
-  };
-  // Whether the run's exit code is what its failed call, if any, deserves.
-  const auto checkExit = [&](bool bBackupTool, int nExit) {
-    hostwin32::ClearFaults();
-    const hostwin32::Call* pFailed = fault.empty() ? nullptr : LoggedCall(fault, nth);
-    const bool bNeeded = pFailed && IsNeeded(bBackupTool, *pFailed);
-    return nExit == (bNeeded ? kExitFailed : kExitDone);
-  };
+    if (!m_fault.empty()) hostwin32::FailCall(m_fault, m_nth, ERROR_ACCESS_DENIED);
+  }
 
-  int counts[5] = {0, 0, 0, 0, 0};  // driver changes, optswitch, optbackup, optstatus, failed runs
-  for (int step = 0; step < kSteps; ++step) {
-    const int action = pick(10);
-    if (action < 2) {  // the driver writes a new on-value of its own
-      const int d = pick(b9x ? 1 : 2) + (b9x ? 1 : 0);
-      Bytes v(1 + pick(12));
-      for (BYTE& b : v) b = static_cast<BYTE>(pick(256));
-      v[0] = static_cast<BYTE>(1 + pick(b9x && d == 1 ? 254 : 255));
-      hostwin32::SetValue(key, names[d], REG_BINARY, v);
-      lastOn[d] = First4(v);
-      ++counts[0];
-    } else if (action < 8) {
-      const std::string name = kNames[pick(sizeof kNames / sizeof kNames[0])];
-      const std::string args = kArgs[pick(sizeof kArgs / sizeof kArgs[0])];
-      std::string blanks(pick(4) + (name[0] == '"' ? 0 : 1), ' ');
-      for (char& ch : blanks) ch = static_cast<char>(1 + pick(32));
-      const SwitchRequest asked = Asked(args);
-      const bool disable[2] = {asked.bDisableInput, asked.bDisableOutput};
-      planFault();
-      const int nExit = RunOptSwitch((name + blanks + args).c_str());
-      ASSERT_TRUE(checkExit(false, nExit)) << step << " exit " << nExit << " with " << fault << " #" << nth;
-      for (int d = b9x ? 1 : 0; d < 2; ++d) {
-        const Bytes now = Value(key, names[d]);
-        if (nExit != kExitDone) {
-          if (!lastOn[d].empty())
-            ASSERT_TRUE(First4(now) == lastOn[d] || First4(Value(kPatchKey, saved[d])) == lastOn[d]) << step << " lost";
-        } else if (disable[d]) {
-          ASSERT_EQ(Bytes({offByte[d], 0, 0, 0}), now) << step;
-        } else {
-          ASSERT_EQ(lastOn[d].empty() ? Bytes({1, 0, 0, 0}) : lastOn[d], First4(now)) << step << " " << args;
-          lastOn[d] = First4(now);
-        }
+  // The run's exit code is what its failed call, if any, deserves.
+  void ExpectExitFor(bool bReadsMute, int nExit) {
+    hostwin32::ClearFaults();
+    const hostwin32::Call* pFailed = m_fault.empty() ? nullptr : LoggedCall(m_fault, m_nth);
+    const bool bNeeded = pFailed && IsNeeded(bReadsMute, *pFailed);
+    ASSERT_EQ(bNeeded ? kExitFailed : kExitDone, nExit) << "with " << m_fault << " #" << m_nth;
+    ++(nExit == kExitDone ? *m_pDone : m_tally.nFailedRuns);
+  }
+
+  // A run that reports success did what the first character asks; any run keeps the newest on-values.
+  void OptSwitchDoesWhatItsArgumentAsks() {
+    const std::string name = kNames[Pick(sizeof kNames / sizeof kNames[0])];
+    const std::string args = kArgs[Pick(sizeof kArgs / sizeof kArgs[0])];
+    std::string blanks(Pick(4) + (name[0] == '"' ? 0 : 1), ' ');
+    for (char& ch : blanks) ch = static_cast<char>(1 + Pick(32));
+    const SwitchRequest asked = Asked(args);
+    const bool disable[2] = {asked.bDisableInput, asked.bDisableOutput};
+    PlanFault();
+    const int nExit = RunOptSwitch((name + blanks + args).c_str());
+    m_pDone = &m_tally.nOptSwitch;
+    ExpectExitFor(false, nExit);
+    if (HasFatalFailure()) return;
+    for (int d = FirstDirection(); d < 2; ++d) {
+      const Bytes now = Value(m_key, m_names[d]);
+      if (nExit != kExitDone) {
+        if (!m_lastOn[d].empty())
+          ASSERT_TRUE(HoldsOnValue(m_lastOn[d], m_key, m_names[d], kSaved[d])) << "lost";
+      } else if (disable[d]) {
+        ASSERT_EQ(Bytes({m_offByte[d], 0, 0, 0}), now);
+      } else {
+        ASSERT_EQ(m_lastOn[d].empty() ? Bytes({1, 0, 0, 0}) : m_lastOn[d], First4(now)) << args;
+        m_lastOn[d] = First4(now);
       }
-      if (b9x && nExit == kExitDone) ASSERT_EQ(disable[0], IsOpticalMuted()) << step;
-      if (b9x) muted = IsOpticalMuted();
-      ++counts[nExit == kExitDone ? 1 : 4];
-    } else if (action == 8) {
-      planFault();
-      const int nExit = RunOptBackup();
-      ASSERT_TRUE(checkExit(true, nExit)) << step << " exit " << nExit << " with " << fault << " #" << nth;
-      const bool inOn = b9x ? !muted : isOn(0, Value(key, names[0]));
-      Bytes recorded{static_cast<BYTE>(inOn ? '1' : '0')};
-      if (b9x) recorded.push_back(0);  // the 95 family stores a text's terminator
-      if (nExit == kExitDone) ASSERT_EQ(recorded, Value(kPatchKey, kValueStateInput)) << step;
-      ++counts[nExit == kExitDone ? 2 : 4];
-    } else {
-      planFault();
-      hostwin32::ClearConsoleOutput();
-      const int nExit = RunOptStatus();
-      ASSERT_TRUE(checkExit(true, nExit)) << step << " exit " << nExit << " with " << fault << " #" << nth;
-      const std::string report = "\n" + hostwin32::ConsoleOutput();
-      for (int d = 0; d < 2 && nExit == kExitDone; ++d) {
-        const bool on = b9x && d == 0 ? !IsOpticalMuted() : isOn(d, Value(key, names[d]));
-        const std::string line = std::string(d ? "\noutput: " : "\ninput: ") + (on ? "on" : "off") + "\r\n";
-        ASSERT_NE(std::string::npos, report.find(line)) << step << report;
-      }
-      ++counts[nExit == kExitDone ? 3 : 4];
     }
-    for (int d = 0; d < 2; ++d) {
-      const Bytes backup = Value(kPatchKey, saved[d]);
-      if (backup != Missing()) ASSERT_TRUE(isOn(d, backup)) << step << " backup holds an off value";
+    if (m_b9x && nExit == kExitDone) ASSERT_EQ(disable[0], IsOpticalMuted());
+    if (m_b9x) m_bMuted = IsOpticalMuted();
+  }
+
+  void OptBackupRecordsTheInput() {
+    PlanFault();
+    const int nExit = RunOptBackup();
+    m_pDone = &m_tally.nOptBackup;
+    ExpectExitFor(true, nExit);
+    if (HasFatalFailure()) return;
+    const bool bInputOn = m_b9x ? !m_bMuted : IsOn(0, Value(m_key, m_names[0]));
+    Bytes recorded{static_cast<BYTE>(bInputOn ? '1' : '0')};
+    if (m_b9x) recorded.push_back(0);  // the 95 family stores a text's terminator
+    if (nExit == kExitDone) ASSERT_EQ(recorded, Value(kPatchKey, kValueStateInput));
+  }
+
+  void OptStatusReadsEachDirectionAsItIs() {
+    PlanFault();
+    hostwin32::ClearConsoleOutput();
+    const int nExit = RunOptStatus();
+    m_pDone = &m_tally.nOptStatus;
+    ExpectExitFor(true, nExit);
+    if (HasFatalFailure()) return;
+    const std::string report = "\n" + hostwin32::ConsoleOutput();
+    for (int d = 0; d < 2 && nExit == kExitDone; ++d) {
+      const bool bOn = m_b9x && d == 0 ? !IsOpticalMuted() : IsOn(d, Value(m_key, m_names[d]));
+      const std::string line = std::string(d ? "\noutput: " : "\ninput: ") + (bOn ? "on" : "off") + "\r\n";
+      ASSERT_NE(std::string::npos, report.find(line)) << report;
     }
   }
-  if (!bFaults) EXPECT_EQ(0u, hostwin32::OpenKeyCount());
+
+  void NoBackupHoldsAnOffValue() {
+    for (int d = 0; d < 2; ++d) {
+      const Bytes backup = Value(kPatchKey, kSaved[d]);
+      if (backup != Missing()) ASSERT_TRUE(IsOn(d, backup)) << "backup holds an off value";
+    }
+  }
+
+  static constexpr const char* kSaved[2] = {kValueSavedInput, kValueSavedOutput};
+  std::mt19937 m_rng;
+  bool m_b9x = false;
+  Bytes m_lastOn[2];  // each direction's newest on-value; empty while it never held one
+  const char* m_key = nullptr;
+  const char* m_names[2] = {kValueEnableInput, nullptr};
+  BYTE m_offByte[2] = {0, 0};
+  bool m_bMuted = false;
+  std::string m_fault;
+  int m_nth = 0;
+  int* m_pDone = nullptr;
+  Tally m_tally;
+};
+
+TEST_P(PropertyTest, RandomRunsKeepTheNewestOnValue) {
+  for (int step = 0; step < kSteps; ++step) {
+    SCOPED_TRACE(step);
+    const int action = Pick(10);
+    if (action < 2)
+      DriverChangesItsValue();
+    else if (action < 8)
+      OptSwitchDoesWhatItsArgumentAsks();
+    else if (action == 8)
+      OptBackupRecordsTheInput();
+    else
+      OptStatusReadsEachDirectionAsItIs();
+    if (HasFatalFailure()) return;
+    NoBackupHoldsAnOffValue();
+    if (HasFatalFailure()) return;
+  }
+  if (!GetParam().bFaults) EXPECT_EQ(0u, hostwin32::OpenKeyCount());
   // Every kind of step happened often, and with faults a good share of runs failed.
-  for (int i = 0; i < 4; ++i) EXPECT_GT(counts[i], kSteps / 20);
-  EXPECT_EQ(bFaults, counts[4] > kSteps / 20);
-  printf("[property] family %u%s: %d steps (%d driver changes, %d optswitch, %d optbackup, %d optstatus, %d failed runs)\n",
-         family, bFaults ? " with faults" : "", kSteps, counts[0], counts[1], counts[2], counts[3], counts[4]);
+  const Tally& t = m_tally;
+  for (int n : {t.nDriverChanges, t.nOptSwitch, t.nOptBackup, t.nOptStatus}) EXPECT_GT(n, kSteps / 20);
+  EXPECT_EQ(GetParam().bFaults, t.nFailedRuns > kSteps / 20);
+  printf("[property] family %u%s: %d steps (%d driver changes, %d optswitch, %d optbackup, %d optstatus, %d failed "
+         "runs)\n",
+         static_cast<unsigned>(GetParam().family), GetParam().bFaults ? " with faults" : "", kSteps, t.nDriverChanges,
+         t.nOptSwitch, t.nOptBackup, t.nOptStatus, t.nFailedRuns);
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, PropertyTest,

@@ -1,7 +1,6 @@
 // tests/e2e/win32/e2eprobe.cpp: seeds and reads the registry and the simulated card for the Wine tests and the demo.
 // Every argument is one operation, run in order:
 //   reset                      delete the driver, control panel, patch and simulated-card keys
-//   key:K                      create key K (drv, cpl, patch)
 //   set:K:NAME:TYPE:HEX        store exactly the given bytes (TYPE bin, sz, dword or a number)
 //   card:NAME|NAME...          the simulated mixer devices in ID order; "card:" for none
 //   mute:N:0|1                 entry 7's mute on mixer device N, through the mixer calls
@@ -314,13 +313,6 @@ bool RunOp(char* pszOp) {
   if (strcmp(f[0], "reset") == 0) {
     for (const KeyAlias& key : kKeys) DeleteKey(HKEY_LOCAL_MACHINE, key.pszPath);
     DeleteKey(HKEY_LOCAL_MACHINE, kCardSimKey);
-    return true;
-  }
-  if (strcmp(f[0], "key") == 0) {
-    HKEY hKey = nullptr;
-    if (n != 2 || !KeyPath(f[1]) || RegCreateKeyA(HKEY_LOCAL_MACHINE, KeyPath(f[1]), &hKey) != ERROR_SUCCESS)
-      return Fail("key", "expected key:drv|cpl|patch");
-    RegCloseKey(hKey);
     return true;
   }
   if (strcmp(f[0], "set") == 0) return SetValue(f, n);
