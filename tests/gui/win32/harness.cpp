@@ -205,6 +205,7 @@ void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 void StartAnswering(CProbeDlg& dlg, ModalLog* pLog) {
   memset(pLog, 0, sizeof *pLog);
+  dlg.m_nDeactivationsAllowed = dlg.m_nDeactivationsRefused = 0;  // the start-up's own activation aside
   g_pAnswered = &dlg;
   g_pLog = pLog;
   g_hLastAnswered = NULL;

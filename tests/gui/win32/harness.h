@@ -74,6 +74,7 @@ struct ModalLog {
   char szMessage[512];  // the text of the last message box
   char szOrder[16];     // one letter per window in order: P for a prompt, M for a message box
 };
-// From now until StopAnswering, every window that opens over dlg is logged into *pLog and answered.
+// From now until StopAnswering, every window that opens over dlg is logged into *pLog and answered, and dlg
+// counts its deactivations afresh.
 void StartAnswering(CProbeDlg& dlg, ModalLog* pLog);
 void StopAnswering();
