@@ -6,16 +6,14 @@ set -euo pipefail
 
 . "$(dirname "$0")/../lib/wineprefix.sh"
 wine_arch_select
-wine_arch_need tests/gui/win32/beamset_gui_tests.exe cardsim/winmm.dll beamset/Beamset.exe
+wine_arch_need tests/gui/win32/beamset_gui_tests.exe cardsim/winmm.dll
 wine_prefix_start --display
-# Laid out as in the build tree, where the program finds Beamset.exe, with the card's winmm.dll beside it.
-dir="$WINEPREFIX/drive_c/build"
-mkdir -p "$dir/tests/gui/win32" "$dir/beamset"
-cp "$BEAMSET_WINE_BUILD/tests/gui/win32/beamset_gui_tests.exe" "$BEAMSET_WINE_BUILD/cardsim/winmm.dll" \
-  "$dir/tests/gui/win32/"
-cp "$BEAMSET_WINE_BUILD/beamset/Beamset.exe" "$dir/beamset/"
+# The program with the card's winmm.dll beside it.
+dir="$WINEPREFIX/drive_c/gui"
+mkdir -p "$dir"
+cp "$BEAMSET_WINE_BUILD/tests/gui/win32/beamset_gui_tests.exe" "$BEAMSET_WINE_BUILD/cardsim/winmm.dll" "$dir/"
 export WINEDLLOVERRIDES=winmm=n
-cd "$dir/tests/gui/win32"
+cd "$dir"
 
 failed=0
 for version in win7 win98 win31; do

@@ -23,39 +23,45 @@ done
 width=$(identify -format '%w' "$shots/beamset-restart.png")
 [ "$width" -ge 456 ] && [ "$width" -lt 500 ] || { echo "FAIL the prompt is $width wide"; failures=$((failures + 1)); }
 
-# shot x y = bitmap file, bitmap x y: background at (0,0), the page bitmap at the page's (6,89), the OK face
-# inside its button, each tab showing the picture of the page shown, and the page bitmap inside the rectangles
-# of a radio button, the heading and the shown description, beside their text: no control fills a background.
-while read -r shot x y file bx by; do
-  got=$(pixel "$shots/$shot.png" "$x" "$y")
-  want=$(pixel "$res/$file" "$bx" "$by")
+# Where each bitmap's top-left corner lands in the window: the page at the page's place, the OK face inside its
+# button, each tab's two pictures on the tab.
+declare -A origin=([background.bmp]="0 0" [page.bmp]="6 89" [ok_up.bmp]="210 305" [close.bmp]="482 0"
+  [input_on.bmp]="9 64" [input_off.bmp]="9 64" [output_on.bmp]="87 64" [output_off.bmp]="87 64")
+
+# The pixel of the bitmap at (x, y) is the shot's at the bitmap's origin plus (x, y): each tab shows the picture of
+# the page shown, and inside the rectangles of the texts the page's bitmap shows beside them: no control fills a
+# background.
+while read -r shot file x y what; do
+  read -r ox oy <<<"${origin[$file]}"
+  got=$(pixel "$shots/$shot.png" $((ox + x)) $((oy + y)))
+  want=$(pixel "$res/$file" "$x" "$y")
   if [ "$got" != "$want" ]; then
-    echo "FAIL $shot.png pixel ($x,$y) is $got, want $want from $file ($bx,$by)"
+    echo "FAIL $shot.png, $what: pixel ($((ox + x)),$((oy + y))) is $got, want $want from $file ($x,$y)"
     failures=$((failures + 1))
   fi
 done <<'TABLE'
-beamset 1 1 background.bmp 1 1
-beamset 0 200 background.bmp 0 200
-beamset 60 30 background.bmp 60 30
-beamset 300 40 background.bmp 300 40
-beamset 250 335 background.bmp 250 335
-beamset 5 200 background.bmp 5 200
-beamset 494 200 background.bmp 494 200
-beamset 150 300 background.bmp 150 300
-beamset 406 239 page.bmp 400 150
-beamset 493 189 page.bmp 487 100
-beamset 16 284 page.bmp 10 195
-beamset 106 89 page.bmp 100 0
-beamset 240 310 ok_up.bmp 30 5
-beamset 490 9 close.bmp 8 9
-beamset 17 72 input_on.bmp 8 8
-beamset 130 146 page.bmp 124 57
-beamset 330 118 page.bmp 324 29
-beamset 400 230 page.bmp 394 141
-beamset 95 72 output_off.bmp 8 8
-beamset-output 406 239 page.bmp 400 150
-beamset-output 17 72 input_off.bmp 8 8
-beamset-output 95 72 output_on.bmp 8 8
+beamset background.bmp 1 1 the top left corner
+beamset background.bmp 0 200 the left edge
+beamset background.bmp 60 30 above the tabs
+beamset background.bmp 300 40 right of the tabs
+beamset background.bmp 250 335 the bottom edge
+beamset background.bmp 5 200 left of the page
+beamset background.bmp 494 200 right of the page
+beamset background.bmp 150 300 left of the buttons
+beamset page.bmp 400 150 the page right of the descriptions
+beamset page.bmp 487 100 the page's right edge
+beamset page.bmp 10 195 the page's bottom left corner
+beamset page.bmp 100 0 the page's top edge
+beamset page.bmp 124 57 inside a radio button
+beamset page.bmp 324 29 inside the heading
+beamset page.bmp 394 141 inside the shown description
+beamset ok_up.bmp 30 5 the OK button
+beamset close.bmp 8 9 the close glyph
+beamset input_on.bmp 8 8 the input tab, its page shown
+beamset output_off.bmp 8 8 the output tab, its page hidden
+beamset-output page.bmp 400 150 the output page
+beamset-output input_off.bmp 8 8 the input tab, its page hidden
+beamset-output output_on.bmp 8 8 the output tab, its page shown
 TABLE
 
 [ "$failures" -eq 0 ] && echo "screenshot pixels: ok"

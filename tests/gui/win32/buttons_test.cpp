@@ -9,28 +9,24 @@ namespace {
 
 struct ImageButton {
   int nID;
-  CBitmap CBeamsetDlg::*pmUp;
-  CBitmap CBeamsetDlg::*pmDown;
-  int nResult;  // how a click ends the dialog; 0 when it stays open
+  UINT nIDUp, nIDDown;  // the released and pressed pictures
+  int nResult;          // how a click ends the dialog; 0 when it stays open
 };
 
 const ImageButton kButtons[] = {
-    {IDOK, &CBeamsetDlg::m_bmpOkUp, &CBeamsetDlg::m_bmpOkDown, IDOK},
-    {IDCANCEL, &CBeamsetDlg::m_bmpCancelUp, &CBeamsetDlg::m_bmpCancelDown, IDCANCEL},
-    {IDC_APPLY, &CBeamsetDlg::m_bmpApplyUp, &CBeamsetDlg::m_bmpApplyDown, 0},
+    {IDOK, IDB_OK_UP, IDB_OK_DOWN, IDOK},
+    {IDCANCEL, IDB_CANCEL_UP, IDB_CANCEL_DOWN, IDCANCEL},
+    {IDC_APPLY, IDB_APPLY_UP, IDB_APPLY_DOWN, 0},
 };
-
-const ImageButton* g_pButton = NULL;
 
 void EndIfOpen(CProbeDlg& dlg) {
   if (::IsWindowVisible(dlg.m_hWnd)) dlg.EndDialog(IDABORT);
 }
 
-void PressAndRelease(CProbeDlg& dlg) {
-  const ImageButton& b = *g_pButton;
+void PressAndRelease(CProbeDlg& dlg, const ImageButton& b) {
   HWND hButton = dlg.Item(b.nID);
   ::SendMessageA(hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 8));
-  CHECK(dlg.ImageOf(b.nID) == (HBITMAP)(dlg.*b.pmDown));
+  CHECK(SameBitmap(dlg.ImageOf(b.nID), b.nIDDown));
   CHECK_EQ(dlg.CountCommands(b.nID), 0);
   CHECK(::GetCapture() == hButton);
   ::SendMessageA(hButton, WM_LBUTTONUP, 0, MAKELPARAM(10, 8));
@@ -38,22 +34,21 @@ void PressAndRelease(CProbeDlg& dlg) {
   CHECK(pClick != NULL);
   if (pClick != NULL) {
     CHECK_EQ(pClick->nCode, BN_CLICKED);
-    CHECK(pClick->hImage == (HBITMAP)(dlg.*b.pmUp));  // already released when the click arrived
+    CHECK(SameBitmap(pClick->hImage, b.nIDUp));  // already released when the click arrived
   }
   CHECK(::GetCapture() == NULL);
   CHECK_EQ(::IsWindowVisible(dlg.m_hWnd), b.nResult == 0);
   EndIfOpen(dlg);
 }
 
-void PressThenLeave(CProbeDlg& dlg) {
-  const ImageButton& b = *g_pButton;
+void PressThenLeave(CProbeDlg& dlg, const ImageButton& b) {
   HWND hButton = dlg.Item(b.nID);
   ::SendMessageA(hButton, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 8));
-  CHECK(dlg.ImageOf(b.nID) == (HBITMAP)(dlg.*b.pmDown));
+  CHECK(SameBitmap(dlg.ImageOf(b.nID), b.nIDDown));
   // The button holds the capture, so it gets the release even outside itself.
   ::SendMessageA(hButton, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-40, -30));
   ::SendMessageA(hButton, WM_LBUTTONUP, 0, MAKELPARAM(-40, -30));
-  CHECK(dlg.ImageOf(b.nID) == (HBITMAP)(dlg.*b.pmUp));
+  CHECK(SameBitmap(dlg.ImageOf(b.nID), b.nIDUp));
   CHECK_EQ(dlg.CountCommands(b.nID), 0);
   Pump();
   CHECK(::IsWindowVisible(dlg.m_hWnd));
@@ -61,18 +56,17 @@ void PressThenLeave(CProbeDlg& dlg) {
 }
 
 // Space on the focused button, through the dialog's own loop.
-void SpaceBar(CProbeDlg& dlg) {
-  const ImageButton& b = *g_pButton;
+void SpaceBar(CProbeDlg& dlg, const ImageButton& b) {
   HWND hButton = dlg.Item(b.nID);
   ::SetFocus(hButton);
   ::PostMessageA(hButton, WM_KEYDOWN, VK_SPACE, 0x00390001);
   Pump();
-  CHECK(dlg.ImageOf(b.nID) == (HBITMAP)(dlg.*b.pmUp));
+  CHECK(SameBitmap(dlg.ImageOf(b.nID), b.nIDUp));
   ::PostMessageA(hButton, WM_KEYUP, VK_SPACE, 0xC0390001);
   Pump();
   const CProbeDlg::Command* pClick = dlg.LastCommand(b.nID);
   CHECK(pClick != NULL);
-  if (pClick != NULL) CHECK(pClick->hImage == (HBITMAP)(dlg.*b.pmUp));
+  if (pClick != NULL) CHECK(SameBitmap(pClick->hImage, b.nIDUp));
   EndIfOpen(dlg);
 }
 
@@ -84,8 +78,8 @@ void EnterOnApply(CProbeDlg& dlg) {
   Pump();
   const CProbeDlg::Command* pClick = dlg.LastCommand(IDC_APPLY);
   CHECK(pClick != NULL);
-  if (pClick != NULL) CHECK(pClick->hImage == (HBITMAP)dlg.m_bmpApplyUp);
-  CHECK(dlg.ImageOf(IDC_APPLY) == (HBITMAP)dlg.m_bmpApplyUp);
+  if (pClick != NULL) CHECK(SameBitmap(pClick->hImage, IDB_APPLY_UP));
+  CHECK(SameBitmap(dlg.ImageOf(IDC_APPLY), IDB_APPLY_UP));
   CHECK(::IsWindowVisible(dlg.m_hWnd));  // Apply keeps the window open
   dlg.EndDialog(IDABORT);
 }
@@ -94,27 +88,17 @@ void EnterOnApply(CProbeDlg& dlg) {
 
 GUI_TEST(ImageButtonsShowPressedThenReleasedBeforeClick) {
   for (const ImageButton& b : kButtons) {
-    g_pButton = &b;
-    CProbeDlg dlg;
-    int nResult = RunScripted(dlg, PressAndRelease);
-    CHECK_EQ(nResult, b.nResult != 0 ? b.nResult : IDABORT);
+    CHECK_EQ(RunScripted([&](CProbeDlg& dlg) { PressAndRelease(dlg, b); }), b.nResult != 0 ? b.nResult : IDABORT);
   }
 }
 
 GUI_TEST(ImageButtonReleasedOutsideDoesNotClick) {
-  for (const ImageButton& b : kButtons) {
-    g_pButton = &b;
-    CProbeDlg dlg;
-    CHECK_EQ(RunScripted(dlg, PressThenLeave), IDABORT);
-  }
+  for (const ImageButton& b : kButtons) CHECK_EQ(RunScripted([&](CProbeDlg& dlg) { PressThenLeave(dlg, b); }), IDABORT);
 }
 
 GUI_TEST(KeyboardClicksWithoutChangingPictures) {
   for (const ImageButton& b : kButtons) {
-    g_pButton = &b;
-    CProbeDlg dlg;
-    CHECK_EQ(RunScripted(dlg, SpaceBar), b.nResult != 0 ? b.nResult : IDABORT);
+    CHECK_EQ(RunScripted([&](CProbeDlg& dlg) { SpaceBar(dlg, b); }), b.nResult != 0 ? b.nResult : IDABORT);
   }
-  CProbeDlg dlg;
-  CHECK_EQ(RunScripted(dlg, EnterOnApply), IDABORT);
+  CHECK_EQ(RunScripted(EnterOnApply), IDABORT);
 }

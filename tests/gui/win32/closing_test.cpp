@@ -1,7 +1,11 @@
-// tests/gui/win32/closing_test.cpp: every way of closing ends the modal loop with IDCANCEL, except OK.
+// tests/gui/win32/closing_test.cpp: every way of closing ends the modal loop with IDCANCEL and writes none of the
+// changed choices; OK ends it with IDOK.
+#include <stdio.h>
+
 #include "check.h"
 #include "guitest.h"
 #include "harness.h"
+#include "machine.h"
 #include "resource.h"
 
 namespace {
@@ -34,10 +38,10 @@ void CloseFromSystemMenu(CProbeDlg& dlg) { ::PostMessageA(dlg.m_hWnd, WM_SYSCOMM
 
 }  // namespace
 
-GUI_TEST(ClosingEndsWithCancelAndOkWithOk) {
+GUI_TEST(ClosingWritesNothingAndOkWritesTheChoices) {
   static const struct {
     const char* pszHow;
-    void (*pfnScript)(CProbeDlg&);
+    void (*pfnClose)(CProbeDlg&);
     int nResult;
   } kWays[] = {
       {"Cancel", ClickCancel, IDCANCEL},
@@ -48,12 +52,24 @@ GUI_TEST(ClosingEndsWithCancelAndOkWithOk) {
       {"OK", ClickOk, IDOK},
   };
   for (const auto& w : kWays) {
+    ResetMachine();
     CProbeDlg dlg;
-    int nResult = RunScripted(dlg, w.pfnScript);
-    if (nResult != w.nResult) CheckFailed(__FILE__, __LINE__, w.pszHow, nResult, w.nResult);
-    // The window and the sheet went with the loop; the object lives on without them.
-    CHECK(dlg.m_hWnd == NULL);
-    CHECK(dlg.m_pSheet == NULL);
-    CHECK(dlg.m_btnOk.m_hWnd == NULL);
+    ModalLog log;
+    const int nBefore = CheckFailures();
+    // Both directions changed, the input page shown again, then closed.
+    int nResult = RunScripted(dlg, [&](CProbeDlg& d) {
+      ClickItem(ShowPage(d, 1).m_hWnd, IDC_DISABLED);
+      ClickItem(ShowPage(d, 0).m_hWnd, IDC_DISABLED);
+      StartAnswering(d, &log);
+      w.pfnClose(d);
+    });
+    StopAnswering();
+    CHECK_EQ(nResult, w.nResult);
+    const bool bOk = w.nResult == IDOK;
+    CHECK_EQ(log.nPrompts, bOk ? 1 : 0);
+    CHECK_VALUE("drv", "SPDIFEnableInput", bOk ? "00000000" : "01000000");
+    CHECK_VALUE("drv", "SPDIFOutputSource", bOk ? "00000000" : "02000000");
+    CHECK(dlg.m_hWnd == NULL);  // the window went with the loop
+    if (CheckFailures() != nBefore) printf("  closed by %s\n", w.pszHow);
   }
 }

@@ -11,7 +11,6 @@ CProbeDlg::CProbeDlg()
     : m_commands(),
       m_nCommands(0),
       m_nPaints(0),
-      m_nIconEraseBkgnds(0),
       m_nDeactivationsAllowed(0),
       m_nDeactivationsRefused(0) {}
 
@@ -44,7 +43,6 @@ BOOL CProbeDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CProbeDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_PAINT) ++m_nPaints;
-  if (message == WM_ICONERASEBKGND) ++m_nIconEraseBkgnds;
   LRESULT lResult = CBeamsetDlg::WindowProc(message, wParam, lParam);
   if (message == WM_NCACTIVATE && !wParam) ++(lResult ? m_nDeactivationsAllowed : m_nDeactivationsRefused);
   return lResult;
@@ -53,12 +51,13 @@ LRESULT CProbeDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 namespace {
 
 CProbeDlg* g_pDlg = NULL;
-void (*g_pfnScript)(CProbeDlg&) = NULL;
+void (*g_pfnThunk)(CProbeDlg&, void*) = NULL;
+void* g_pScript = NULL;
 
 void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR idEvent, DWORD) {
   ::KillTimer(NULL, idEvent);
   Pump();
-  g_pfnScript(*g_pDlg);
+  g_pfnThunk(*g_pDlg, g_pScript);
   Pump();  // let what the script posted arrive
   // A script that forgets to end the dialog would hang the run.
   if (::IsWindow(g_pDlg->m_hWnd) && ::IsWindowVisible(g_pDlg->m_hWnd)) {
@@ -69,20 +68,16 @@ void CALLBACK ScriptTimer(HWND, UINT, UINT_PTR idEvent, DWORD) {
 
 }  // namespace
 
-int RunScripted(CProbeDlg& dlg, void (*script)(CProbeDlg& dlg)) {
+int RunScriptedThunk(CProbeDlg& dlg, void (*pfnThunk)(CProbeDlg&, void*), void* pScript) {
   g_pDlg = &dlg;
-  g_pfnScript = script;
+  g_pfnThunk = pfnThunk;
+  g_pScript = pScript;
   AfxGetApp()->m_pMainWnd = &dlg;
   ::SetTimer(NULL, 0, 1, ScriptTimer);
   int nResult = dlg.DoModal();
   CHECK(AfxGetApp()->m_pMainWnd == NULL);  // the framework forgets the main window as it goes
   AfxGetApp()->m_pMainWnd = NULL;
   return nResult;
-}
-
-int RunScripted(void (*script)(CProbeDlg& dlg)) {
-  CProbeDlg dlg;
-  return RunScripted(dlg, script);
 }
 
 void Pump() {
@@ -210,6 +205,7 @@ void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR, DWORD) {
 
 void StartAnswering(CProbeDlg& dlg, ModalLog* pLog) {
   memset(pLog, 0, sizeof *pLog);
+  dlg.m_nDeactivationsAllowed = dlg.m_nDeactivationsRefused = 0;  // the start-up's own activation aside
   g_pAnswered = &dlg;
   g_pLog = pLog;
   g_hLastAnswered = NULL;

@@ -17,7 +17,6 @@ class CProbeDlg : public CBeamsetDlg {
   Command m_commands[32];
   int m_nCommands;
   int m_nPaints;
-  int m_nIconEraseBkgnds;
   // Requests to give up activation (WM_NCACTIVATE with FALSE), by the dialog's answer.
   int m_nDeactivationsAllowed;
   int m_nDeactivationsRefused;
@@ -32,11 +31,20 @@ class CProbeDlg : public CBeamsetDlg {
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 };
 
-// Runs dlg.DoModal() with dlg as the application's main window; script runs from a timer inside the
+// Runs dlg.DoModal() with dlg as the application's main window; script(dlg) runs from a timer inside the
 // dialog's own message loop and must end the dialog. Returns what DoModal returned.
-int RunScripted(CProbeDlg& dlg, void (*script)(CProbeDlg& dlg));
+int RunScriptedThunk(CProbeDlg& dlg, void (*pfnThunk)(CProbeDlg&, void*), void* pScript);
+template <class TScript>
+int RunScripted(CProbeDlg& dlg, TScript script) {
+  return RunScriptedThunk(
+      dlg, [](CProbeDlg& d, void* p) { (*static_cast<TScript*>(p))(d); }, &script);
+}
 // The same on a probe dialog of its own.
-int RunScripted(void (*script)(CProbeDlg& dlg));
+template <class TScript>
+int RunScripted(TScript script) {
+  CProbeDlg dlg;
+  return RunScripted(dlg, script);
+}
 
 // Dispatches what is queued, through the thread's pre-translation like the dialog's loop does.
 void Pump();
@@ -66,6 +74,7 @@ struct ModalLog {
   char szMessage[512];  // the text of the last message box
   char szOrder[16];     // one letter per window in order: P for a prompt, M for a message box
 };
-// From now until StopAnswering, every window that opens over dlg is logged into *pLog and answered.
+// From now until StopAnswering, every window that opens over dlg is logged into *pLog and answered, and dlg
+// counts its deactivations afresh.
 void StartAnswering(CProbeDlg& dlg, ModalLog* pLog);
 void StopAnswering();

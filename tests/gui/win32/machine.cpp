@@ -51,6 +51,24 @@ void SetValueHex(const char* pszKey, const char* pszName, const char* pszHex) {
 
 void DeleteKeyOf(const char* pszKey) { ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, KeyPath(pszKey)); }
 
+void SetKeyReadOnly(const char* pszKey, bool bReadOnly) {
+  HKEY hKey = NULL;
+  if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, KeyPath(pszKey), 0, WRITE_DAC, &hKey) != ERROR_SUCCESS) return;
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID pEveryone = NULL;
+  ::AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &pEveryone);
+  DWORD acl[32];
+  PACL pAcl = reinterpret_cast<PACL>(acl);
+  ::InitializeAcl(pAcl, sizeof acl, ACL_REVISION);
+  ::AddAccessAllowedAce(pAcl, ACL_REVISION, KEY_READ | WRITE_DAC | DELETE, pEveryone);
+  SECURITY_DESCRIPTOR sd;
+  ::InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
+  ::SetSecurityDescriptorDacl(&sd, TRUE, bReadOnly ? pAcl : NULL, FALSE);  // no DACL: full access
+  ::RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, &sd);
+  ::FreeSid(pEveryone);
+  ::RegCloseKey(hKey);
+}
+
 const char* ValueHex(const char* pszKey, const char* pszName, char* pszBuffer, int cchBuffer) {
   HKEY hKey = NULL;
   BYTE data[32];

@@ -14,6 +14,8 @@ void ResetMachine();
 // "patch". A null hex deletes the value; DeleteKeyOf removes the whole key.
 void SetValueHex(const char* pszKey, const char* pszName, const char* pszHex);
 void DeleteKeyOf(const char* pszKey);
+// Everyone may read the key but not change it (an account without administrator rights), or anything again.
+void SetKeyReadOnly(const char* pszKey, bool bReadOnly);
 // The value's bytes in upper-case hex, "absent" when there is none.
 const char* ValueHex(const char* pszKey, const char* pszName, char* pszBuffer, int cchBuffer);
 

@@ -33,36 +33,31 @@ struct StateCase {
   const char* pszOutput;  // SPDIFOutputSource (NT) or SourceSelection (95); null: none
   int nInput, nOutput;    // the pages' m_nState
 };
-const StateCase* g_pCase = NULL;
-
-void ShowBothPages(CProbeDlg& dlg) {
-  CHECK(dlg.m_pSheet->m_pageOut.m_hWnd == NULL);  // read when first shown, not before
-  int nPage = 0;
-  ForEachPage(dlg, [&](CPropertyPage& page, int& nState, int& nToggles, CFont&) {
-    ExpectState(page.m_hWnd, nState, nPage++ == 0 ? g_pCase->nInput : g_pCase->nOutput, __LINE__);
-    CHECK_EQ(nToggles, 0);
-  });
-  dlg.EndDialog(IDCANCEL);
-}
-
 void RunStateCases(const StateCase* pCases, int nCases, bool b9x) {
   for (int i = 0; i < nCases; ++i) {
-    g_pCase = &pCases[i];
+    const StateCase& c = pCases[i];
     ResetMachine();
     if (b9x) {
-      SetOpticalMute(strcmp(pCases[i].pszInput, "1") == 0);
-      if (strcmp(pCases[i].pszInput, "-") == 0) SetCardNames("");
-      SetValueHex("cpl", kValueSourceSelection, pCases[i].pszOutput);
-    } else if (strcmp(pCases[i].pszInput, "-") == 0) {
+      SetOpticalMute(strcmp(c.pszInput, "1") == 0);
+      if (strcmp(c.pszInput, "-") == 0) SetCardNames("");
+      SetValueHex("cpl", kValueSourceSelection, c.pszOutput);
+    } else if (strcmp(c.pszInput, "-") == 0) {
       DeleteKeyOf("drv");
     } else {
-      SetValueHex("drv", kValueEnableInput, pCases[i].pszInput);
-      SetValueHex("drv", kValueOutputSource, pCases[i].pszOutput);
+      SetValueHex("drv", kValueEnableInput, c.pszInput);
+      SetValueHex("drv", kValueOutputSource, c.pszOutput);
     }
     int nBefore = CheckFailures();
-    CProbeDlg dlg;
-    RunScripted(dlg, ShowBothPages);
-    if (CheckFailures() != nBefore) printf("  in case %d (%s, %s)\n", i, pCases[i].pszInput, pCases[i].pszOutput);
+    RunScripted([&](CProbeDlg& dlg) {
+      CHECK(dlg.m_pSheet->m_pageOut.m_hWnd == NULL);  // read when first shown, not before
+      int nPage = 0;
+      ForEachPage(dlg, [&](CPropertyPage& page, int& nState, int& nToggles, CFont&) {
+        ExpectState(page.m_hWnd, nState, nPage++ == 0 ? c.nInput : c.nOutput, __LINE__);
+        CHECK_EQ(nToggles, 0);
+      });
+      dlg.EndDialog(IDCANCEL);
+    });
+    if (CheckFailures() != nBefore) printf("  in case %d (%s, %s)\n", i, c.pszInput, c.pszOutput);
   }
 }
 
@@ -78,19 +73,15 @@ void CheckHoverZones(CProbeDlg& dlg) {
   ForEachPage(dlg, [](CPropertyPage& page, int&, int&, CFont&) {
     HWND hPage = page.m_hWnd;
     const RECT e = ItemRect(hPage, IDC_ENABLED), d = ItemRect(hPage, IDC_DISABLED);
-    const int xe = (e.left + e.right) / 2, ye = (e.top + e.bottom) / 2, yd = (d.top + d.bottom) / 2;
+    const int xe = (e.left + e.right) / 2, ye = (e.top + e.bottom) / 2;
     CHECK(d.top - 10 <= e.bottom + 5);  // the zones overlap, which the table relies on
-    CHECK(d.top - 10 > e.top);
-    // The description shown at each point, 0 for none. Both zones hold (xe, e.bottom + 5) and (xe, d.top - 10):
-    // Enabled's is tested first. Each description also follows the other straight away.
+    // The description shown at each point, 0 for none: Enabled's zone to its four bounds included (its
+    // bottom one in the overlap, where it wins), Disabled's to its bottom one, then beyond it.
     const int kE = IDC_DESC_ENABLED, kD = IDC_DESC_DISABLED;
     const struct {
       int x, y, nShown;
-    } kPoints[] = {{e.left - 10, ye, kE},  {e.left - 11, ye, 0},  {xe, e.top - 10, kE},   {xe, e.top - 11, 0},
-                   {e.right, ye, kE},      {e.right + 1, ye, 0},  {xe, e.bottom + 5, kE}, {xe, d.top - 10, kE},
-                   {xe, e.bottom + 6, kD}, {d.left - 10, yd, kD}, {d.left - 11, yd, 0},   {d.right, yd, kD},
-                   {xe, ye, kE},           {d.right + 1, yd, 0},  {xe, d.bottom + 5, kD}, {xe, d.bottom + 6, 0},
-                   {400, 150, 0}};
+    } kPoints[] = {{e.left - 10, ye, kE},   {xe, e.top - 10, kE},   {e.right, ye, kE},
+                   {xe, e.bottom + 5, kE}, {xe, d.bottom + 5, kD}, {xe, d.bottom + 6, 0}};
     for (const auto& p : kPoints) {
       ::SendMessageA(hPage, WM_MOUSEMOVE, 0, MAKELPARAM(p.x, p.y));
       const bool bEnabledShown = ::IsWindowVisible(::GetDlgItem(hPage, IDC_DESC_ENABLED)) != FALSE;
@@ -155,31 +146,24 @@ void CheckTextsFontAndColours(CProbeDlg& dlg) {
   dlg.EndDialog(IDCANCEL);
 }
 
-// The page's pixels where nothing is drawn over the bitmap equal the bitmap's own, at any page size.
+// The page's pixels where nothing is drawn over the bitmap equal the bitmap's own.
 void CheckBitmapUnscaled(CProbeDlg& dlg) {
   HWND hPage = dlg.m_pSheet->m_pageIn.m_hWnd;
   HDC hdcBitmap = ::CreateCompatibleDC(NULL);
   HBITMAP hbm = ::LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDB_PAGE_BACKGROUND));
   HGDIOBJ hOld = ::SelectObject(hdcBitmap, hbm);
-  static const struct { int cx, cy; } kSizes[] = {{0, 0}, {300, 120}, {640, 300}};         // 0: as the sheet made it
   static const POINT kPixels[] = {{2, 2}, {250, 110}, {299, 40}, {400, 150}, {487, 199}};  // beside the texts
-  for (const auto& size : kSizes) {
-    if (size.cx != 0) ::SetWindowPos(hPage, NULL, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
-    ::RedrawWindow(hPage, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    RECT rc;
-    ::GetClientRect(hPage, &rc);
-    HDC hdcPage = ::GetDC(hPage);
-    for (const POINT& pt : kPixels) {
-      if (pt.x >= rc.right || pt.y >= rc.bottom) continue;
-      COLORREF got = ::GetPixel(hdcPage, pt.x, pt.y), want = ::GetPixel(hdcBitmap, pt.x, pt.y);
-      if (got != want) {
-        char sz[64];
-        snprintf(sz, sizeof sz, "pixel (%ld, %ld) of a %ld x %ld page", pt.x, pt.y, rc.right, rc.bottom);
-        CheckFailed(__FILE__, __LINE__, sz, static_cast<long>(got), static_cast<long>(want));
-      }
+  ::RedrawWindow(hPage, NULL, NULL, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  HDC hdcPage = ::GetDC(hPage);
+  for (const POINT& pt : kPixels) {
+    COLORREF got = ::GetPixel(hdcPage, pt.x, pt.y), want = ::GetPixel(hdcBitmap, pt.x, pt.y);
+    if (got != want) {
+      char sz[64];
+      snprintf(sz, sizeof sz, "pixel (%ld, %ld)", pt.x, pt.y);
+      CheckFailed(__FILE__, __LINE__, sz, static_cast<long>(got), static_cast<long>(want));
     }
-    ::ReleaseDC(hPage, hdcPage);
   }
+  ::ReleaseDC(hPage, hdcPage);
   ::SelectObject(hdcBitmap, hOld);
   ::DeleteObject(hbm);
   ::DeleteDC(hdcBitmap);
