@@ -8,16 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 . "$here/../lib/wineprefix.sh"
 . "$here/../lib/beamsetui.sh"
-wine_arch_select
-wine_prefix_start --display
-trap 'ui_stop; wine_prefix_cleanup' EXIT
-ui_install || exit 2
-
-failures=0
-fail() {
-  echo "FAIL $*"
-  failures=$((failures + 1))
-}
+ui_session
 
 input='Optical-Input Configuration' output='Optical-Output Configuration'
 seed=(set:drv:SPDIFEnableInput:bin:05000000 set:drv:SPDIFOutputSource:bin:03010000

@@ -9,16 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 . "$here/../lib/wineprefix.sh"
 . "$here/../lib/beamsetui.sh"
-wine_arch_select
-wine_prefix_start --display
-trap 'ui_stop; wine_prefix_cleanup' EXIT
-ui_install || exit 2
-
-failures=0
-fail() {
-  echo "FAIL $*"
-  failures=$((failures + 1))
-}
+ui_session
 
 # version, the output's value before, the value to find after, where the output lives
 while read -r version seed want <&3; do

@@ -17,6 +17,20 @@ ui_install() {
 
 ui_probe() { timeout 60 wine "$ui_dir/e2eprobe.exe" "$@"; }
 
+# ui_session: a test's own prefix and display with Beamset installed, all of it stopped on exit; `fail MESSAGE`
+# reports a failure and counts it in $failures.
+ui_session() {
+  wine_arch_select || exit 2
+  wine_prefix_start --display || exit 2
+  trap 'ui_stop; wine_prefix_cleanup' EXIT
+  ui_install || exit 2
+  failures=0
+}
+fail() {
+  echo "FAIL $*"
+  failures=$((failures + 1))
+}
+
 # ui_start [VERSION]: starts Beamset.exe (as Windows VERSION when given) and waits for its main window.
 ui_start() {
   [ -z "${1:-}" ] || wine_app_version Beamset.exe "$1"
