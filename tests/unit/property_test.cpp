@@ -81,12 +81,12 @@ class PropertyTest : public HostTest, public testing::WithParamInterface<Param> 
   }
 
   // The run's exit code is what its failed call, if any, deserves.
-  void ExpectExitFor(bool bReadsMute, int nExit) {
+  void ExpectExitFor(bool bReadsMute, int nExit, int& nDone) {
     hostwin32::ClearFaults();
     const hostwin32::Call* pFailed = m_fault.empty() ? nullptr : LoggedCall(m_fault, m_nth);
     const bool bNeeded = pFailed && IsNeeded(bReadsMute, *pFailed);
     ASSERT_EQ(bNeeded ? kExitFailed : kExitDone, nExit) << "with " << m_fault << " #" << m_nth;
-    ++(nExit == kExitDone ? *m_pDone : m_tally.nFailedRuns);
+    ++(nExit == kExitDone ? nDone : m_tally.nFailedRuns);
   }
 
   // A run that reports success did what the first character asks; any run keeps the newest on-values.
@@ -99,8 +99,7 @@ class PropertyTest : public HostTest, public testing::WithParamInterface<Param> 
     const bool disable[2] = {asked.bDisableInput, asked.bDisableOutput};
     PlanFault();
     const int nExit = RunOptSwitch((name + blanks + args).c_str());
-    m_pDone = &m_tally.nOptSwitch;
-    ExpectExitFor(false, nExit);
+    ExpectExitFor(false, nExit, m_tally.nOptSwitch);
     if (HasFatalFailure()) return;
     for (int d = FirstDirection(); d < 2; ++d) {
       const Bytes now = Value(m_key, m_names[d]);
@@ -121,8 +120,7 @@ class PropertyTest : public HostTest, public testing::WithParamInterface<Param> 
   void OptBackupRecordsTheInput() {
     PlanFault();
     const int nExit = RunOptBackup();
-    m_pDone = &m_tally.nOptBackup;
-    ExpectExitFor(true, nExit);
+    ExpectExitFor(true, nExit, m_tally.nOptBackup);
     if (HasFatalFailure()) return;
     const bool bInputOn = m_b9x ? !m_bMuted : IsOn(0, Value(m_key, m_names[0]));
     Bytes recorded{static_cast<BYTE>(bInputOn ? '1' : '0')};
@@ -134,8 +132,7 @@ class PropertyTest : public HostTest, public testing::WithParamInterface<Param> 
     PlanFault();
     hostwin32::ClearConsoleOutput();
     const int nExit = RunOptStatus();
-    m_pDone = &m_tally.nOptStatus;
-    ExpectExitFor(true, nExit);
+    ExpectExitFor(true, nExit, m_tally.nOptStatus);
     if (HasFatalFailure()) return;
     const std::string report = "\n" + hostwin32::ConsoleOutput();
     for (int d = 0; d < 2 && nExit == kExitDone; ++d) {
@@ -162,7 +159,6 @@ class PropertyTest : public HostTest, public testing::WithParamInterface<Param> 
   bool m_bMuted = false;
   std::string m_fault;
   int m_nth = 0;
-  int* m_pDone = nullptr;
   Tally m_tally;
 };
 

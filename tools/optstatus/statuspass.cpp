@@ -35,10 +35,10 @@ DWORD Shown(DWORD cbStored, DWORD cbBuffer) { return cbStored < cbBuffer ? cbSto
 bool ReportState(StatusText& text, const OpticalStore& store, OpticalDirection direction, const DirectionNames& names) {
   const char* pszValueName = OpticalValueName(store, direction);
   if (!pszValueName) {
-    const bool bRead = store.pMixer && store.pMixer->IsMuteRead(kOpticalInputEntry);
-    const bool bMuted = bRead && store.pMixer->GetMute(kOpticalInputEntry);
-    text.AddLine(names.pszState, bRead ? (bMuted ? "off" : "on") : kNotRead);
-    text.AddLine(names.pszMixer, bRead ? (bMuted ? "muted" : "not muted") : kNotRead);
+    bool bOn;
+    const bool bRead = ReadOpticalState(store, direction, &bOn);
+    text.AddLine(names.pszState, bRead ? (bOn ? "on" : "off") : kNotRead);
+    text.AddLine(names.pszMixer, bRead ? (bOn ? "not muted" : "muted") : kNotRead);
     return bRead;
   }
   OpticalValue value;
