@@ -28,62 +28,54 @@ class OpticalChoiceTest : public HostTest {
   }
 };
 
-TEST_F(OpticalChoiceTest, ReadingNeedsOnlyReadAccessAndWritesNothing) {
-  InstallNtDriver({0x00, 0x11}, {0xFF});
-  EXPECT_EQ(kChoiceDisabled, ReadOpticalChoice(OpticalInput));
-  EXPECT_EQ(kChoiceEnabled, ReadOpticalChoice(OpticalOutput));
-  for (const hostwin32::Call& call : hostwin32::Calls()) {
-    EXPECT_NE("RegSetValueExA", call.function);
-    // A user who may not change the value still sees it as it is.
-    if (call.function == "RegOpenKeyExA") EXPECT_NE(std::string::npos, call.args.find(", 0x20019")) << call.args;
-  }
-  EXPECT_EQ(0u, hostwin32::OpenKeyCount());
-  EXPECT_FALSE(hostwin32::KeyExists(kPatchKey));
-  // The 95 family's input is the card's mute as the mixer reads it now.
-  for (bool bMuted : {false, true}) {
-    hostwin32::Reset();
-    Install9xDriver(bMuted, {0xFF});
-    EXPECT_EQ(bMuted ? kChoiceDisabled : kChoiceEnabled, ReadOpticalChoice(OpticalInput));
-    EXPECT_EQ(kChoiceDisabled, ReadOpticalChoice(OpticalOutput));
-  }
-  hostwin32::SetPlatformId(0);
-  EXPECT_EQ(kNoChoice, ReadOpticalChoice(OpticalInput));
-}
-
-// What could not be read is no choice, so it is never applied as one; a missing value is read, as off.
-TEST_F(OpticalChoiceTest, StateNotReadIsNoChoice) {
+// Reading needs read access only and writes nothing; what could not be read is no choice, so it is never applied
+// as one. A missing value is read, as off; the 95 family's input is the card's mute as the mixer reads it now.
+TEST_F(OpticalChoiceTest, ReadTable) {
   const struct {
     const char* name;
     DWORD family;
     bool bDriver;
+    bool bMuted;       // the 95 family's input
     const char* fail;  // the first call of this function fails; for the mixer, the one reading entry 7's mute
     OpticalDirection direction;
     int nChoice;
   } kCases[] = {
-      {"nt value unreadable", kNtFamily, true, "RegQueryValueExA", OpticalInput, kNoChoice},
-      {"nt key denied", kNtFamily, true, "RegOpenKeyExA", OpticalOutput, kNoChoice},
-      {"nt driver not installed", kNtFamily, false, nullptr, OpticalInput, kNoChoice},
-      {"nt value missing reads as off", kNtFamily, true, nullptr, OpticalOutput, kChoiceDisabled},
-      {"95 without the card's mixer", k9xFamily, false, nullptr, OpticalInput, kNoChoice},
-      {"95 mute unreadable", k9xFamily, true, "mixerGetControlDetailsA", OpticalInput, kNoChoice},
-      {"95 control panel value unreadable", k9xFamily, true, "RegQueryValueExA", OpticalOutput, kNoChoice},
+      {"nt input on", kNtFamily, true, false, nullptr, OpticalInput, kChoiceEnabled},
+      {"nt output missing reads as off", kNtFamily, true, false, nullptr, OpticalOutput, kChoiceDisabled},
+      {"nt value unreadable", kNtFamily, true, false, "RegQueryValueExA", OpticalInput, kNoChoice},
+      {"nt key denied", kNtFamily, true, false, "RegOpenKeyExA", OpticalOutput, kNoChoice},
+      {"nt driver not installed", kNtFamily, false, false, nullptr, OpticalInput, kNoChoice},
+      {"95 input not muted", k9xFamily, true, false, nullptr, OpticalInput, kChoiceEnabled},
+      {"95 input muted", k9xFamily, true, true, nullptr, OpticalInput, kChoiceDisabled},
+      {"95 output 255 is off", k9xFamily, true, false, nullptr, OpticalOutput, kChoiceDisabled},
+      {"95 without the card's mixer", k9xFamily, false, false, nullptr, OpticalInput, kNoChoice},
+      {"95 mute unreadable", k9xFamily, true, false, "mixerGetControlDetailsA", OpticalInput, kNoChoice},
+      {"95 control panel value unreadable", k9xFamily, true, false, "RegQueryValueExA", OpticalOutput, kNoChoice},
+      {"other family", kWin32sFamily, true, false, nullptr, OpticalInput, kNoChoice},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
-    int nth = 1;
-    for (int nRun = 0; nRun < 2; ++nRun) {  // a first run finds which call to fail
+    const auto seed = [&c] {
       hostwin32::Reset();
-      if (c.family == VER_PLATFORM_WIN32_WINDOWS && c.bDriver) Install9xDriver(false, {2});
-      if (c.family == VER_PLATFORM_WIN32_NT && c.bDriver) InstallNtDriver({1}, Missing());
+      if (c.family == kNtFamily && c.bDriver) InstallNtDriver({0x01, 0x00}, Missing());
+      if (c.family != kNtFamily && c.bDriver) Install9xDriver(c.bMuted, {0xFF});
       hostwin32::SetPlatformId(c.family);
-      if (nRun == 0) {
-        ReadOpticalChoice(c.direction);
-        if (c.fail && strncmp(c.fail, "mixer", 5) == 0) nth = NthCallWith(c.fail, OpticalMuteArg());
-        continue;
-      }
-      if (c.fail) hostwin32::FailCall(c.fail, nth, ERROR_ACCESS_DENIED);
-      EXPECT_EQ(c.nChoice, ReadOpticalChoice(c.direction));
+    };
+    seed();
+    int nth = 1;
+    if (c.fail && strncmp(c.fail, "mixer", 5) == 0) {  // a first read finds the call that reads entry 7's mute
+      ReadOpticalChoice(c.direction);
+      nth = NthCallWith(c.fail, OpticalMuteArg());
+      seed();
     }
+    if (c.fail) hostwin32::FailCall(c.fail, nth, ERROR_ACCESS_DENIED);
+    EXPECT_EQ(c.nChoice, ReadOpticalChoice(c.direction));
+    // A user who may not change the value still sees it as it is.
+    for (const hostwin32::Call& call : hostwin32::Calls())
+      if (call.function == "RegOpenKeyExA") EXPECT_NE(std::string::npos, call.args.find(", 0x20019")) << call.args;
+    EXPECT_EQ(0u, hostwin32::CountCalls("RegSetValueExA") + hostwin32::CountCalls("mixerSetControlDetails"));
+    EXPECT_EQ(0u, hostwin32::OpenKeyCount());
+    EXPECT_FALSE(hostwin32::KeyExists(kPatchKey));
   }
 }
 

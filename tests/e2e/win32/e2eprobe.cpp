@@ -44,26 +44,21 @@ bool Fail(const char* pszOp, const char* pszWhy) {
   return false;
 }
 
+// The types the scripts name; any other is given and printed as its number.
+const struct {
+  DWORD dwType;
+  const char* pszName;
+} kTypes[] = {{REG_BINARY, "bin"}, {REG_SZ, "sz"}, {REG_DWORD, "dword"}, {REG_NONE, "none"}, {REG_MULTI_SZ, "multi"}};
+
 const char* TypeName(DWORD dwType) {
-  switch (dwType) {
-    case REG_BINARY:
-      return "bin";
-    case REG_SZ:
-      return "sz";
-    case REG_DWORD:
-      return "dword";
-    case REG_NONE:
-      return "none";
-    case REG_MULTI_SZ:
-      return "multi";
-    default:
-      return nullptr;
-  }
+  for (const auto& t : kTypes)
+    if (t.dwType == dwType) return t.pszName;
+  return nullptr;
 }
 
 bool ParseType(const char* psz, DWORD* pdwType) {
-  for (DWORD t = 0; t <= REG_QWORD; ++t)
-    if (TypeName(t) && strcmp(TypeName(t), psz) == 0) return *pdwType = t, true;
+  for (const auto& t : kTypes)
+    if (strcmp(t.pszName, psz) == 0) return *pdwType = t.dwType, true;
   char* pEnd = nullptr;
   *pdwType = strtoul(psz, &pEnd, 0);
   return *psz && !*pEnd;
@@ -91,7 +86,15 @@ int Split(char* psz, char** ppFields, int nMax) {
   return n;
 }
 
-void DeleteKey(HKEY hRoot, const char* pszPath) { RegDeleteKeyA(hRoot, pszPath); }
+// Creates the key as needed and stores the value; false (having said why) when either fails.
+bool WriteValue(const char* pszOp, HKEY hRoot, const char* pszPath, const char* pszName, DWORD dwType,
+                const void* pData, DWORD cb) {
+  HKEY hKey = nullptr;
+  if (RegCreateKeyA(hRoot, pszPath, &hKey) != ERROR_SUCCESS) return Fail(pszOp, "cannot create key");
+  const LONG lResult = RegSetValueExA(hKey, pszName, 0, dwType, static_cast<const BYTE*>(pData), cb);
+  RegCloseKey(hKey);
+  return lResult == ERROR_SUCCESS || Fail(pszOp, "RegSetValueExA failed");
+}
 
 bool SetValue(char** f, int n) {
   const char* pszPath = n == 5 ? KeyPath(f[1]) : nullptr;
@@ -101,11 +104,7 @@ bool SetValue(char** f, int n) {
     return Fail("set", "expected set:drv|cpl|patch:NAME:TYPE:HEX");
   // A non-zero byte after the data, so NT's look-ahead for a forgotten terminator adds none.
   data[cb] = 0xEE;
-  HKEY hKey = nullptr;
-  if (RegCreateKeyA(HKEY_LOCAL_MACHINE, pszPath, &hKey) != ERROR_SUCCESS) return Fail("set", "cannot create key");
-  const LONG lResult = RegSetValueExA(hKey, f[2], 0, dwType, data, cb);
-  RegCloseKey(hKey);
-  return lResult == ERROR_SUCCESS || Fail("set", "RegSetValueExA failed");
+  return WriteValue("set", HKEY_LOCAL_MACHINE, pszPath, f[2], dwType, data, cb);
 }
 
 bool SetCards(const char* pszNames) {
@@ -116,12 +115,8 @@ bool SetCards(const char* pszNames) {
   for (char* p = list; *p; ++p)
     if (*p == '|') *p = 0;
   list[cch + 1] = 0;  // the list's own terminator; an empty list is two zeros
-  HKEY hKey = nullptr;
-  if (RegCreateKeyA(HKEY_LOCAL_MACHINE, kCardSimKey, &hKey) != ERROR_SUCCESS) return Fail("card", "cannot create key");
-  const LONG lResult = RegSetValueExA(hKey, kCardSimDevices, 0, REG_MULTI_SZ, reinterpret_cast<BYTE*>(list),
-                                      static_cast<DWORD>(cch + 2));
-  RegCloseKey(hKey);
-  return lResult == ERROR_SUCCESS || Fail("card", "RegSetValueExA failed");
+  return WriteValue("card", HKEY_LOCAL_MACHINE, kCardSimKey, kCardSimDevices, REG_MULTI_SZ, list,
+                    static_cast<DWORD>(cch + 2));
 }
 
 // Finds entry 7's mute control (the optical line's) on an open mixer.
@@ -209,12 +204,7 @@ bool SetVersion(char** f, int n) {
   if (n != 3) return Fail("ver", "expected ver:EXE:VERSION");
   char path[MAX_PATH];
   snprintf(path, sizeof path, "Software\\Wine\\AppDefaults\\%s", f[1]);
-  HKEY hKey = nullptr;
-  if (RegCreateKeyA(HKEY_CURRENT_USER, path, &hKey) != ERROR_SUCCESS) return Fail("ver", "cannot create key");
-  const LONG lResult = RegSetValueExA(hKey, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(f[2]),
-                                      static_cast<DWORD>(strlen(f[2]) + 1));
-  RegCloseKey(hKey);
-  return lResult == ERROR_SUCCESS || Fail("ver", "RegSetValueExA failed");
+  return WriteValue("ver", HKEY_CURRENT_USER, path, "Version", REG_SZ, f[2], static_cast<DWORD>(strlen(f[2]) + 1));
 }
 
 int CompareNames(const void* a, const void* b) {
@@ -311,8 +301,8 @@ bool RunOp(char* pszOp) {
   char* f[6];
   const int n = Split(pszOp, f, 6);
   if (strcmp(f[0], "reset") == 0) {
-    for (const KeyAlias& key : kKeys) DeleteKey(HKEY_LOCAL_MACHINE, key.pszPath);
-    DeleteKey(HKEY_LOCAL_MACHINE, kCardSimKey);
+    for (const KeyAlias& key : kKeys) RegDeleteKeyA(HKEY_LOCAL_MACHINE, key.pszPath);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kCardSimKey);
     return true;
   }
   if (strcmp(f[0], "set") == 0) return SetValue(f, n);
