@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "backuppass.h"
+#include "onvaluepromise.h"
 #include "opticalregistry.h"
 #include "statuspass.h"
 #include "switchpass.h"
@@ -117,23 +118,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   commandLine = commandLine.substr(0, strnlen(commandLine.c_str(), commandLine.size()));
 
-  const bool supported = family == VER_PLATFORM_WIN32_NT || b9x;
-  const BYTE offByte = b9x ? 0xFF : 0x00;
-  const auto isOn = [&](const std::vector<BYTE>& v) { return !v.empty() && v[0] != 0 && v[0] != offByte; };
-  const auto first4 = [](std::vector<BYTE> v) {
-    v.resize(4, 0);
-    return v;
-  };
-  // Each direction's newest on-value: the driver's, or the saved one while the driver is off.
-  std::vector<BYTE> newest[2];
-  bool exists;
-  for (int d = 0; d < 2; ++d) {
-    const std::vector<BYTE> current = Get(slots[d], &exists), saved = Get(slots[3 + d], &exists);
-    newest[d] = isOn(current) ? first4(current) : isOn(saved) ? first4(saved) : std::vector<BYTE>();
-  }
-
-  // Whatever a run reports, the newest on-value stays in the driver or the backup; only a run that reports
-  // success replaces it, by the on-value it leaves in the driver.
+  std::vector<OnValuePromise> promises = OnValuePromise::ForFamily(family);
+  // Whatever a run reports, the newest on-value stays in the driver or the backup, and a backup the run
+  // changed holds an on-value; a run that reports success did what its command line asks.
   const auto run = [&](const std::string& line, bool bFault) {
     bool savedExisted[2];
     const std::vector<BYTE> savedBefore[2] = {Get(slots[3], &savedExisted[0]), Get(slots[4], &savedExisted[1])};
@@ -148,16 +135,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(hostwin32::OpenKeyCount() == nOpenKeys || (pszFault && strcmp(pszFault, "RegCloseKey") == 0));
     bool disabled[2];
     Asked(line, disabled);
-    for (int d = b9x ? 1 : 0; supported && d < 2; ++d) {
-      const std::vector<BYTE> now = Get(slots[d], &exists), saved = Get(slots[3 + d], &exists);
-      if (nExit == kExitDone) {
-        const std::vector<BYTE> off = {offByte, 0, 0, 0};
-        Check(disabled[d] ? now == off : isOn(now));
-      }
-      // A backup we changed holds an on-value.
-      if (exists && (!savedExisted[d] || saved != savedBefore[d])) Check(isOn(saved) && saved.size() == 4);
-      if (!newest[d].empty()) Check(first4(now) == newest[d] || (exists && first4(saved) == newest[d]));
-      if (nExit == kExitDone && isOn(now)) newest[d] = first4(now);
+    for (OnValuePromise& p : promises) {
+      const int d = p.Direction();
+      bool exists;
+      const std::vector<BYTE> now = p.Now(), saved = Get(slots[3 + d], &exists);
+      if (nExit == kExitDone) Check(disabled[d] ? now == p.OffValue() : p.IsOn(now));
+      if (exists && (!savedExisted[d] || saved != savedBefore[d])) Check(p.IsOn(saved) && saved.size() == 4);
+      Check(p.Kept(nExit == kExitDone));
     }
   };
   run(commandLine, true);

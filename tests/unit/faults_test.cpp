@@ -5,6 +5,7 @@
 
 #include "backuppass.h"
 #include "hostfixture.h"
+#include "onvaluepromise.h"
 #include "statuspass.h"
 #include "switchpass.h"
 #include "toolexit.h"
@@ -81,42 +82,23 @@ int RunPass(const char* commandLine) {
 
 class FaultTest : public HostTest {
  protected:
-  struct Direction {
-    const char* key;
-    const char* name;
-    const char* saved;
-    BYTE offByte;
-  };
-
   void Seed(Machine machine) {
     hostwin32::Reset();
     if (IsNt(machine)) {
       InstallNtDriver(machine == NtInputOn ? kInputOn : Bytes{0, 0, 0, 0}, {0, 0, 0, 0});
       hostwin32::SetValue(kDriverServiceKey, kValueEnableOutput, REG_BINARY, {1, 0, 0, 0});
-      m_directions = {{kDriverServiceKey, kValueEnableInput, kValueSavedInput, 0},
-                      {kDriverServiceKey, kValueOutputSource, kValueSavedOutput, 0}};
     } else {
       Install9xDriver(machine == Win9xOutputOn, machine == Win9xOutputOn ? kOutputOn : Bytes{0xFF, 0, 0, 0});
-      m_directions = {{kControlPanelKey, kValueSourceSelection, kValueSavedOutput, 0xFF}};
     }
     hostwin32::SetValue(kPatchKey, kValueSavedInput, REG_BINARY, kSavedIn);
     hostwin32::SetValue(kPatchKey, kValueSavedOutput, REG_BINARY, kSavedOut);
     hostwin32::ClearCalls();
-    m_newest.clear();
-    for (const Direction& d : m_directions) {
-      const Bytes current = Value(d.key, d.name);
-      m_newest.push_back(IsOn(d, current) ? First4(current) : First4(Value(kPatchKey, d.saved)));
-    }
+    m_promises = OnValuePromise::ForFamily(IsNt(machine) ? kNtFamily : k9xFamily);
   }
 
-  static bool IsOn(const Direction& d, const Bytes& v) {
-    return v != Missing() && !v.empty() && v[0] != 0 && v[0] != d.offByte;
-  }
-
-  // Runs a pass with the nth call of function failing (none when function is null). Then checks the
-  // user's promise: each direction's newest on-value, the one its driver held last or saved last while
-  // it was off, is in the driver or in the backup. Only a run that reports success replaces it, by the
-  // on-value it leaves in the driver. The result tells whether the fault struck and the pass needed it.
+  // Runs a pass with the nth call of function failing (none when function is null), then checks that the
+  // user's on-values are kept and no backup holds an off value. The result tells whether the fault struck
+  // and the pass needed it.
   int Run(const char* commandLine, const char* function, int nth, bool* pbNeeded = nullptr) {
     hostwin32::ClearCalls();
     if (function) hostwin32::FailCall(function, nth, ERROR_ACCESS_DENIED);
@@ -128,14 +110,10 @@ class FaultTest : public HostTest {
     // The tools that read the input's mute need it; optswitch only writes it.
     if (pbNeeded) *pbNeeded = pFailed && IsNeeded(!Runs(commandLine, "optswitch.exe"), *pFailed);
     if (!function || std::string(function) != "RegCloseKey") EXPECT_EQ(nOpenKeys, hostwin32::OpenKeyCount());
-    for (size_t i = 0; i < m_directions.size(); ++i) {
-      const Direction& d = m_directions[i];
-      const Bytes now = Value(d.key, d.name), saved = Value(kPatchKey, d.saved);
-      EXPECT_TRUE(saved == Missing() || IsOn(d, saved)) << d.saved << " holds an off value";
-      if (IsOn(d, m_newest[i]))
-        EXPECT_TRUE(HoldsOnValue(m_newest[i], d.key, d.name, d.saved))
-            << d.name << " lost " << testing::PrintToString(m_newest[i]);
-      if (nExit == kExitDone && IsOn(d, now)) m_newest[i] = First4(now);
+    for (OnValuePromise& p : m_promises) {
+      const Bytes newest = p.Newest();
+      EXPECT_TRUE(p.Kept(nExit == kExitDone)) << p.Name() << " lost " << testing::PrintToString(newest);
+      EXPECT_TRUE(p.BackupIsOnOrNone()) << p.SavedName() << " holds an off value";
     }
     return nExit;
   }
@@ -160,8 +138,7 @@ class FaultTest : public HostTest {
     return counts;
   }
 
-  std::vector<Direction> m_directions;
-  std::vector<Bytes> m_newest;
+  std::vector<OnValuePromise> m_promises;
 };
 
 TEST_F(FaultTest, EveryCallFailingInTurn) {

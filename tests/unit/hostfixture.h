@@ -7,7 +7,6 @@
 
 #include <stdio.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -68,17 +67,6 @@ class HostTest : public ::testing::Test {
   static void Seed(const char* key, const char* name, const Bytes& value) {
     if (value != Missing()) hostwin32::SetValue(key, name, REG_BINARY, value);
   }
-  // The user's promise: an on-value is still in the driver's value or in its backup.
-  static bool HoldsOnValue(const Bytes& onValue, const char* key, const char* name, const char* saved) {
-    return First4(Value(key, name)) == onValue || First4(Value(kPatchKey, saved)) == onValue;
-  }
-  // What is saved and written back of a value: its first four bytes, zero-filled.
-  static Bytes First4(const Bytes& b) {
-    Bytes r(b.begin(), b.begin() + std::min<size_t>(4, b.size()));
-    r.resize(4, 0);
-    return r;
-  }
-
   // The nth logged call of a function (1 = the first), or null.
   static const hostwin32::Call* LoggedCall(const std::string& function, int nth) {
     for (const hostwin32::Call& c : hostwin32::Calls())

@@ -6,6 +6,7 @@
 
 #include "backuppass.h"
 #include "hostfixture.h"
+#include "onvaluepromise.h"
 #include "statuspass.h"
 #include "switchpass.h"
 #include "toolexit.h"
@@ -47,25 +48,25 @@ class PropertyTest : public HostTest, public testing::WithParamInterface<Param> 
       Install9xDriver(false, {2, 0, 0, 0});
     else
       InstallNtDriver({1, 0, 0, 0}, {2, 0, 0, 0});
-    m_lastOn[0] = m_b9x ? Bytes() : Bytes{1, 0, 0, 0};
-    m_lastOn[1] = {2, 0, 0, 0};
-    m_key = m_b9x ? kControlPanelKey : kDriverServiceKey;
-    m_names[1] = m_b9x ? kValueSourceSelection : kValueOutputSource;
-    m_offByte[1] = m_b9x ? 0xFF : 0;
+    m_promises = OnValuePromise::ForFamily(GetParam().family);
   }
 
   int Pick(int n) { return static_cast<int>(m_rng() % static_cast<unsigned>(n)); }
-  int FirstDirection() const { return m_b9x ? 1 : 0; }  // the 95 family's input has no value
-  bool IsOn(int d, const Bytes& v) const { return v != Missing() && !v.empty() && v[0] != 0 && v[0] != m_offByte[d]; }
+  // The direction kept in a value: the 95 family's input has none.
+  OnValuePromise* Direction(int d) {
+    for (OnValuePromise& p : m_promises)
+      if (p.Direction() == d) return &p;
+    return nullptr;
+  }
 
   // The driver writes a new on-value of its own, up to 12 bytes long.
   void DriverChangesItsValue() {
-    const int d = FirstDirection() + Pick(m_b9x ? 1 : 2);
+    OnValuePromise& p = m_promises[Pick(static_cast<int>(m_promises.size()))];
     Bytes v(1 + Pick(12));
     for (BYTE& b : v) b = static_cast<BYTE>(Pick(256));
-    v[0] = static_cast<BYTE>(1 + Pick(m_b9x && d == 1 ? 254 : 255));
-    hostwin32::SetValue(m_key, m_names[d], REG_BINARY, v);
-    m_lastOn[d] = First4(v);
+    v[0] = static_cast<BYTE>(1 + Pick(m_b9x ? 254 : 255));
+    hostwin32::SetValue(p.Key(), p.Name(), REG_BINARY, v);
+    p.DriverWrote(v);
     ++m_tally.nDriverChanges;
   }
 
@@ -101,17 +102,13 @@ class PropertyTest : public HostTest, public testing::WithParamInterface<Param> 
     const int nExit = RunOptSwitch((name + blanks + args).c_str());
     ExpectExitFor(false, nExit, m_tally.nOptSwitch);
     if (HasFatalFailure()) return;
-    for (int d = FirstDirection(); d < 2; ++d) {
-      const Bytes now = Value(m_key, m_names[d]);
-      if (nExit != kExitDone) {
-        if (!m_lastOn[d].empty())
-          ASSERT_TRUE(HoldsOnValue(m_lastOn[d], m_key, m_names[d], kSaved[d])) << "lost";
-      } else if (disable[d]) {
-        ASSERT_EQ(Bytes({m_offByte[d], 0, 0, 0}), now);
-      } else {
-        ASSERT_EQ(m_lastOn[d].empty() ? Bytes({1, 0, 0, 0}) : m_lastOn[d], First4(now)) << args;
-        m_lastOn[d] = First4(now);
-      }
+    for (OnValuePromise& p : m_promises) {
+      const Bytes now = p.Now();
+      if (nExit == kExitDone && disable[p.Direction()])
+        ASSERT_EQ(p.OffValue(), now);
+      else if (nExit == kExitDone)  // the newest on-value back, or the default where there never was one
+        ASSERT_EQ(p.Newest().empty() ? Bytes({1, 0, 0, 0}) : p.Newest(), OnValuePromise::First4(now)) << args;
+      ASSERT_TRUE(p.Kept(nExit == kExitDone)) << p.Name() << " lost";
     }
     if (m_b9x && nExit == kExitDone) ASSERT_EQ(disable[0], IsOpticalMuted());
     if (m_b9x) m_bMuted = IsOpticalMuted();
@@ -122,7 +119,7 @@ class PropertyTest : public HostTest, public testing::WithParamInterface<Param> 
     const int nExit = RunOptBackup();
     ExpectExitFor(true, nExit, m_tally.nOptBackup);
     if (HasFatalFailure()) return;
-    const bool bInputOn = m_b9x ? !m_bMuted : IsOn(0, Value(m_key, m_names[0]));
+    const bool bInputOn = m_b9x ? !m_bMuted : Direction(0)->IsOn(Direction(0)->Now());
     Bytes recorded{static_cast<BYTE>(bInputOn ? '1' : '0')};
     if (m_b9x) recorded.push_back(0);  // the 95 family stores a text's terminator
     if (nExit == kExitDone) ASSERT_EQ(recorded, Value(kPatchKey, kValueStateInput));
@@ -136,26 +133,19 @@ class PropertyTest : public HostTest, public testing::WithParamInterface<Param> 
     if (HasFatalFailure()) return;
     const std::string report = "\n" + hostwin32::ConsoleOutput();
     for (int d = 0; d < 2 && nExit == kExitDone; ++d) {
-      const bool bOn = m_b9x && d == 0 ? !IsOpticalMuted() : IsOn(d, Value(m_key, m_names[d]));
+      const bool bOn = Direction(d) ? Direction(d)->IsOn(Direction(d)->Now()) : !IsOpticalMuted();
       const std::string line = std::string(d ? "\noutput: " : "\ninput: ") + (bOn ? "on" : "off") + "\r\n";
       ASSERT_NE(std::string::npos, report.find(line)) << report;
     }
   }
 
   void NoBackupHoldsAnOffValue() {
-    for (int d = 0; d < 2; ++d) {
-      const Bytes backup = Value(kPatchKey, kSaved[d]);
-      if (backup != Missing()) ASSERT_TRUE(IsOn(d, backup)) << "backup holds an off value";
-    }
+    for (const OnValuePromise& p : m_promises) ASSERT_TRUE(p.BackupIsOnOrNone()) << p.SavedName() << " holds an off value";
   }
 
-  static constexpr const char* kSaved[2] = {kValueSavedInput, kValueSavedOutput};
   std::mt19937 m_rng;
   bool m_b9x = false;
-  Bytes m_lastOn[2];  // each direction's newest on-value; empty while it never held one
-  const char* m_key = nullptr;
-  const char* m_names[2] = {kValueEnableInput, nullptr};
-  BYTE m_offByte[2] = {0, 0};
+  std::vector<OnValuePromise> m_promises;
   bool m_bMuted = false;
   std::string m_fault;
   int m_nth = 0;
