@@ -10,31 +10,11 @@
 
 namespace {
 
-void ClickCancel(CProbeDlg& dlg) { ::SendMessageA(dlg.Item(IDCANCEL), BM_CLICK, 0, 0); }
-
-void ClickOk(CProbeDlg& dlg) { ::SendMessageA(dlg.Item(IDOK), BM_CLICK, 0, 0); }
-
-void ClickCloseGlyph(CProbeDlg& dlg) {
-  HWND hGlyph = dlg.Item(IDC_CLOSE);
-  ::PostMessageA(hGlyph, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 8));
-  ::PostMessageA(hGlyph, WM_LBUTTONUP, 0, MAKELPARAM(8, 8));
+void PressEscape(HWND hFocus) {
+  ::SetFocus(hFocus);
+  ::PostMessageA(hFocus, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+  ::PostMessageA(hFocus, WM_KEYUP, VK_ESCAPE, 0xC0010001);
 }
-
-// Escape typed with the focus on a page's control: the embedded sheet must leave it to the dialog.
-void EscapeOnPage(CProbeDlg& dlg) {
-  HWND hRadio = ::GetDlgItem(dlg.m_pSheet->m_pageIn.m_hWnd, IDC_ENABLED);
-  ::SetFocus(hRadio);
-  ::PostMessageA(hRadio, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-  ::PostMessageA(hRadio, WM_KEYUP, VK_ESCAPE, 0xC0010001);
-}
-
-void EscapeOnButton(CProbeDlg& dlg) {
-  HWND hTab = dlg.Item(IDC_OUTPUT_TAB);
-  ::SetFocus(hTab);
-  ::PostMessageA(hTab, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-}
-
-void CloseFromSystemMenu(CProbeDlg& dlg) { ::PostMessageA(dlg.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 }  // namespace
 
@@ -44,12 +24,19 @@ GUI_TEST(ClosingWritesNothingAndOkWritesTheChoices) {
     void (*pfnClose)(CProbeDlg&);
     int nResult;
   } kWays[] = {
-      {"Cancel", ClickCancel, IDCANCEL},
-      {"close glyph", ClickCloseGlyph, IDCANCEL},
-      {"Escape on a page", EscapeOnPage, IDCANCEL},
-      {"Escape on a tab", EscapeOnButton, IDCANCEL},
-      {"system menu Close", CloseFromSystemMenu, IDCANCEL},
-      {"OK", ClickOk, IDOK},
+      {"Cancel", [](CProbeDlg& d) { ClickItem(d.m_hWnd, IDCANCEL); }, IDCANCEL},
+      {"close glyph",
+       [](CProbeDlg& d) {
+         ::PostMessageA(d.Item(IDC_CLOSE), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(8, 8));
+         ::PostMessageA(d.Item(IDC_CLOSE), WM_LBUTTONUP, 0, MAKELPARAM(8, 8));
+       },
+       IDCANCEL},
+      // The embedded sheet must leave Escape on a page's control to the dialog.
+      {"Escape on a page", [](CProbeDlg& d) { PressEscape(::GetDlgItem(d.m_pSheet->m_pageIn.m_hWnd, IDC_ENABLED)); },
+       IDCANCEL},
+      {"Escape on a tab", [](CProbeDlg& d) { PressEscape(d.Item(IDC_OUTPUT_TAB)); }, IDCANCEL},
+      {"system menu Close", [](CProbeDlg& d) { ::PostMessageA(d.m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0); }, IDCANCEL},
+      {"OK", [](CProbeDlg& d) { ClickItem(d.m_hWnd, IDOK); }, IDOK},
   };
   for (const auto& w : kWays) {
     ResetMachine();
@@ -66,9 +53,9 @@ GUI_TEST(ClosingWritesNothingAndOkWritesTheChoices) {
     StopAnswering();
     CHECK_EQ(nResult, w.nResult);
     const bool bOk = w.nResult == IDOK;
-    CHECK_EQ(log.nPrompts, bOk ? 1 : 0);
-    CHECK_VALUE("drv", "SPDIFEnableInput", bOk ? "00000000" : "01000000");
-    CHECK_VALUE("drv", "SPDIFOutputSource", bOk ? "00000000" : "02000000");
+    CHECK_STR(log.szOrder, bOk ? "P" : "");
+    CHECK_STR(ValueHex("drv", "SPDIFEnableInput"), bOk ? "00000000" : "01000000");
+    CHECK_STR(ValueHex("drv", "SPDIFOutputSource"), bOk ? "00000000" : "02000000");
     CHECK(dlg.m_hWnd == NULL);  // the window went with the loop
     if (CheckFailures() != nBefore) printf("  closed by %s\n", w.pszHow);
   }

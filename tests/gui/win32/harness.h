@@ -3,26 +3,18 @@
 
 #include "beamsetdlg.h"
 
-// The main dialog, recording what reaches it: each WM_COMMAND with the image its control showed
-// at that moment, and counts of chosen messages.
+// The main dialog, recording the last WM_COMMAND that reached it with the image its control showed at that
+// moment, and its answers to requests to give up activation (WM_NCACTIVATE with FALSE).
 class CProbeDlg : public CBeamsetDlg {
  public:
   CProbeDlg();
 
-  struct Command {
-    UINT nID;
-    UINT nCode;
-    HBITMAP hImage;
-  };
-  Command m_commands[32];
   int m_nCommands;
-  int m_nPaints;
-  // Requests to give up activation (WM_NCACTIVATE with FALSE), by the dialog's answer.
+  UINT m_nLastCommand;
+  HBITMAP m_hLastCommandImage;
   int m_nDeactivationsAllowed;
   int m_nDeactivationsRefused;
 
-  int CountCommands(UINT nID) const;
-  const Command* LastCommand(UINT nID) const;
   HWND Item(int nID) const { return ::GetDlgItem(m_hWnd, nID); }
   HBITMAP ImageOf(int nID) const;
 
@@ -49,16 +41,17 @@ int RunScripted(TScript script) {
 // Dispatches what is queued, through the thread's pre-translation like the dialog's loop does.
 void Pump();
 
-// The handle of a resource bitmap's pixels equal to hBitmap's (same size, same bits).
+// Whether hBitmap's pixels are those of the resource bitmap.
 bool SameBitmap(HBITMAP hBitmap, UINT nIDResource);
 
-// A visible top-level window of this thread with the given title, or null.
+// A visible window of this thread with the given title or, for a null title, any visible owned one; or null.
 HWND FindThreadWindow(const char* pszTitle);
 
-// The page of the sheet, shown through its tab the way a click on the tab does.
+// A button of the dialog or of a page clicked as the user would.
+void ClickItem(HWND hParent, int nID);
+// The page of the sheet, shown through its tab.
 CPropertyPage& ShowPage(CProbeDlg& dlg, int nPage);
-// A radio button clicked as the user would; the checked button of a page's group (0 for none).
-void ClickItem(HWND hPage, int nID);
+// The checked radio button of a page's group (0 for none).
 int CheckedRadio(HWND hPage);
 // The pointer moved over the page onto its "Enabled" radio button's zone; whether a description shows.
 void HoverEnabled(HWND hPage);
@@ -66,13 +59,10 @@ bool DescriptionShown(HWND hPage);
 
 // What opened over the probe dialog while StartAnswering was on, and how each was answered.
 struct ModalLog {
-  int nPrompts;         // "Restart computer" windows, each answered with "Restart later"
-  int nMessages;        // any other window, a message box, answered with Enter on its focused control
-  int nNotInFront;      // how many were not the active and foreground window when they appeared
-  int nGateLeftOpen;    // how many found the probe dialog's m_bAllowDeactivate still set
+  char szOrder[16];     // one letter per window: P for a "Restart computer" prompt, answered "Restart later";
+                        // M for any other, a message box, answered with Enter on its focused control
   HWND hOwner;          // the owner of the last one
   char szMessage[512];  // the text of the last message box
-  char szOrder[16];     // one letter per window in order: P for a prompt, M for a message box
 };
 // From now until StopAnswering, every window that opens over dlg is logged into *pLog and answered, and dlg
 // counts its deactivations afresh.

@@ -3,6 +3,7 @@
 
 #include <stdio.h>
 #include <string.h>
+#include <windows.h>
 
 #include "cardmixer.h"
 #include "opticalregistry.h"
@@ -25,7 +26,7 @@ void ResetMachine() {
   DeleteKeyOf("drv");
   DeleteKeyOf("cpl");
   DeleteKeyOf("patch");
-  ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kCardSimKey);
+  ConnectCard(true);
   SetValueHex("drv", kValueEnableInput, "01000000");
   SetValueHex("drv", kValueOutputSource, "02000000");
   SetValueHex("cpl", kValueSourceSelection, "02000000");
@@ -69,7 +70,8 @@ void SetKeyReadOnly(const char* pszKey, bool bReadOnly) {
   ::RegCloseKey(hKey);
 }
 
-const char* ValueHex(const char* pszKey, const char* pszName, char* pszBuffer, int cchBuffer) {
+const char* ValueHex(const char* pszKey, const char* pszName) {
+  static char szHex[65];
   HKEY hKey = NULL;
   BYTE data[32];
   DWORD cb = sizeof data;
@@ -77,21 +79,18 @@ const char* ValueHex(const char* pszKey, const char* pszName, char* pszBuffer, i
                ::RegQueryValueExA(hKey, pszName, NULL, NULL, data, &cb) == ERROR_SUCCESS;
   if (hKey != NULL) ::RegCloseKey(hKey);
   if (!bRead) return "absent";
-  pszBuffer[0] = '\0';
-  for (DWORD i = 0; i < cb && static_cast<int>(2 * i + 2) < cchBuffer; ++i) sprintf(pszBuffer + 2 * i, "%02X", data[i]);
-  return pszBuffer;
+  szHex[0] = '\0';
+  for (DWORD i = 0; i < cb; ++i) sprintf(szHex + 2 * i, "%02X", data[i]);
+  return szHex;
 }
 
-void SetCardNames(const char* pszNames) {
-  // A multi-string: the names, then the list's own terminator.
-  char list[256] = {};
-  const size_t cch = strlen(pszNames);
-  if (cch + 2 > sizeof list) return;
-  memcpy(list, pszNames, cch);
+void ConnectCard(bool bConnected) {
+  ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kCardSimKey);
+  if (bConnected) return;  // no key is one card
   HKEY hKey = NULL;
   if (::RegCreateKeyA(HKEY_LOCAL_MACHINE, kCardSimKey, &hKey) != ERROR_SUCCESS) return;
-  ::RegSetValueExA(hKey, kCardSimDevices, 0, REG_MULTI_SZ, reinterpret_cast<BYTE*>(list),
-                   static_cast<DWORD>(cch == 0 ? 2 : cch + 2));
+  // An empty multi-string: no mixer device.
+  ::RegSetValueExA(hKey, kCardSimDevices, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>("\0"), 2);
   ::RegCloseKey(hKey);
 }
 

@@ -1,33 +1,9 @@
 // tests/gui/win32/window_test.cpp: the main window's start-up state, the embedded sheet, dragging by the
 // background and the system menu.
-#include <string.h>
-
 #include "check.h"
 #include "guitest.h"
 #include "harness.h"
 #include "resource.h"
-
-namespace {
-
-POINT ScreenPoint(HWND hWnd, int x, int y) {
-  POINT pt = {x, y};
-  ::ClientToScreen(hWnd, &pt);
-  return pt;
-}
-
-int g_nAboutSeen = 0;
-HWND g_hAboutOwner = NULL;
-
-void CALLBACK CloseAbout(HWND, UINT, UINT_PTR idEvent, DWORD) {
-  HWND hAbout = FindThreadWindow("About Beamset");
-  if (hAbout == NULL) return;  // not open (yet)
-  ::KillTimer(NULL, idEvent);
-  ++g_nAboutSeen;
-  g_hAboutOwner = ::GetWindow(hAbout, GW_OWNER);
-  ::PostMessageA(hAbout, WM_COMMAND, IDOK, 0);
-}
-
-}  // namespace
 
 GUI_TEST(StartsWithReleasedPicturesTheInputTabAndItsTitleAndIcon) {
   RunScripted([](CProbeDlg& dlg) {
@@ -45,11 +21,10 @@ GUI_TEST(StartsWithReleasedPicturesTheInputTabAndItsTitleAndIcon) {
     // The taskbar's title, icon and menu (minimise, and no caption bar of its own).
     char szTitle[64] = "";
     ::GetWindowTextA(dlg.m_hWnd, szTitle, sizeof szTitle);
-    CHECK(strcmp(szTitle, "Corvane Beamset") == 0);
+    CHECK_STR(szTitle, "Corvane Beamset");
     CHECK_EQ(::GetWindowLongA(dlg.m_hWnd, GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_CAPTION),
              WS_SYSMENU | WS_MINIMIZEBOX);
-    CHECK(dlg.m_hIcon != NULL);
-    CHECK(::SendMessageA(dlg.m_hWnd, WM_GETICON, ICON_BIG, 0) == (LRESULT)dlg.m_hIcon);
+    CHECK(::SendMessageA(dlg.m_hWnd, WM_GETICON, ICON_BIG, 0) != 0);
     dlg.EndDialog(IDCANCEL);
   });
 }
@@ -84,19 +59,20 @@ GUI_TEST(SheetHidesItsButtonsAndNothingErases) {
 // The background drags the window, also between the buttons; the controls keep their own clicks.
 GUI_TEST(BackgroundDragsTheWindow) {
   RunScripted([](CProbeDlg& dlg) {
-    HWND hDlg = dlg.m_hWnd;
     const struct {
       HWND hWnd;
-      POINT pt;
+      int x, y;  // in the dialog's client area
       LRESULT nExpected;
     } kHits[] = {
-        {hDlg, ScreenPoint(hDlg, 100, 20), HTCAPTION},
-        {hDlg, ScreenPoint(hDlg, 250, 320), HTCAPTION},
-        {hDlg, ScreenPoint(hDlg, 600, 500), HTNOWHERE},
-        {dlg.Item(IDOK), ScreenPoint(hDlg, 250, 310), HTCLIENT},
+        {dlg.m_hWnd, 100, 20, HTCAPTION},
+        {dlg.m_hWnd, 250, 320, HTCAPTION},
+        {dlg.m_hWnd, 600, 500, HTNOWHERE},
+        {dlg.Item(IDOK), 250, 310, HTCLIENT},
     };
     for (const auto& h : kHits) {
-      CHECK_EQ(::SendMessageA(h.hWnd, WM_NCHITTEST, 0, MAKELPARAM(h.pt.x, h.pt.y)), h.nExpected);
+      POINT pt = {h.x, h.y};
+      ::ClientToScreen(dlg.m_hWnd, &pt);
+      CHECK_EQ(::SendMessageA(h.hWnd, WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)), h.nExpected);
     }
     dlg.EndDialog(IDCANCEL);
   });
@@ -110,15 +86,15 @@ GUI_TEST(SystemMenuOpensAboutAndStillMinimises) {
     const int n = ::GetMenuItemCount(hMenu);
     char sz[64] = "";
     ::GetMenuStringA(hMenu, n - 1, sz, sizeof sz, MF_BYPOSITION);
-    CHECK(strcmp(sz, "&About Beamset...") == 0);
+    CHECK_STR(sz, "&About Beamset...");
     CHECK(::GetMenuState(hMenu, n - 2, MF_BYPOSITION) & MF_SEPARATOR);
 
-    g_nAboutSeen = 0;
-    UINT_PTR idTimer = ::SetTimer(NULL, 0, 10, CloseAbout);
+    ModalLog log;
+    StartAnswering(dlg, &log);
     ::SendMessageA(dlg.m_hWnd, WM_SYSCOMMAND, ::GetMenuItemID(hMenu, n - 1), 0);
-    ::KillTimer(NULL, idTimer);
-    CHECK_EQ(g_nAboutSeen, 1);
-    CHECK(g_hAboutOwner == dlg.m_hWnd);
+    StopAnswering();
+    CHECK_STR(log.szOrder, "M");
+    CHECK(log.hOwner == dlg.m_hWnd);
 
     ::SendMessageA(dlg.m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     CHECK(::IsIconic(dlg.m_hWnd));
