@@ -118,10 +118,7 @@ GUI_TEST(EvenChangesWriteWithoutPromptAndAnUnshownPageIsLeftAlone) {
     HWND hPage = dlg.m_pSheet->m_pageIn.m_hWnd;
     static const int kClicks[] = {IDC_ENABLED, IDC_DISABLED, IDC_DISABLED, IDC_ENABLED};
     for (int nClick : kClicks) ClickItem(hPage, nClick);
-    ModalLog log;
-    StartAnswering(dlg, &log);
-    ClickItem(dlg.m_hWnd, IDC_APPLY);
-    StopAnswering();
+    const ModalLog log = ClickAnswered(dlg, IDC_APPLY);
     CHECK_STR(log.szOrder, "");
     dlg.EndDialog(IDCANCEL);
   });
@@ -176,10 +173,7 @@ GUI_TEST_ON(VER_PLATFORM_WIN32_WINDOWS, NinetyEightPartlyFailedApplyNamesBothThe
   RunScripted([](CProbeDlg& dlg) {
     ClickItem(ShowPage(dlg, 0).m_hWnd, IDC_ENABLED);
     ClickItem(ShowPage(dlg, 1).m_hWnd, IDC_DISABLED);
-    ModalLog log;
-    StartAnswering(dlg, &log);
-    ClickItem(dlg.m_hWnd, IDC_APPLY);
-    StopAnswering();
+    const ModalLog log = ClickAnswered(dlg, IDC_APPLY);
     CHECK_STR(log.szOrder, "MP");
     CheckSays(log, "optical output was changed", true, __LINE__);
     CheckSays(log, "optical input could not be changed", true, __LINE__);

@@ -169,3 +169,11 @@ void StopAnswering() {
   ::KillTimer(NULL, g_idAnswerTimer);
   g_idAnswerTimer = 0;
 }
+
+ModalLog ClickAnswered(CProbeDlg& dlg, int nID) {
+  ModalLog log;
+  StartAnswering(dlg, &log);
+  ClickItem(dlg.m_hWnd, nID);
+  StopAnswering();
+  return log;
+}

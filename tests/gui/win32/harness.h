@@ -68,3 +68,5 @@ struct ModalLog {
 // counts its deactivations afresh.
 void StartAnswering(CProbeDlg& dlg, ModalLog* pLog);
 void StopAnswering();
+// A click on the dialog's control nID with every window that opens over it answered; what opened.
+ModalLog ClickAnswered(CProbeDlg& dlg, int nID);

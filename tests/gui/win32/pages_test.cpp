@@ -73,10 +73,7 @@ GUI_TEST_ON(0, NoStateShownAndNothingWrittenWhereNothingIsSwitched) {
       CHECK_EQ(CheckedRadio(page.m_hWnd), 0);
       ClickItem(page.m_hWnd, IDC_DISABLED);
     });
-    ModalLog log;
-    StartAnswering(dlg, &log);
-    ClickItem(dlg.m_hWnd, IDC_APPLY);
-    StopAnswering();
+    const ModalLog log = ClickAnswered(dlg, IDC_APPLY);
     CHECK_STR(log.szOrder, "");
     dlg.EndDialog(IDCANCEL);
   });
