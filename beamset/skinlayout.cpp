@@ -43,7 +43,8 @@ void LayOutInSkinPixels(CWnd& dlg, UINT nIDTemplate) {
   HINSTANCE hInst = AfxGetResourceHandle();
   HRSRC hResource = ::FindResourceA(hInst, MAKEINTRESOURCEA(nIDTemplate), reinterpret_cast<LPCSTR>(RT_DIALOG));
   HGLOBAL hTemplate = hResource != NULL ? ::LoadResource(hInst, hResource) : NULL;
-  const DlgTemplateEx* pTemplate = hTemplate != NULL ? static_cast<const DlgTemplateEx*>(::LockResource(hTemplate)) : NULL;
+  const DlgTemplateEx* pTemplate =
+      hTemplate != NULL ? static_cast<const DlgTemplateEx*>(::LockResource(hTemplate)) : NULL;
   if (pTemplate == NULL || pTemplate->signature != 0xFFFF) return;
 
   CRect rcWindow(0, 0, SkinX(pTemplate->cx), SkinY(pTemplate->cy));
