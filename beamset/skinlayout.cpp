@@ -24,17 +24,8 @@ int SkinY(int y) { return ::MulDiv(y, 13, 8); }
 // Past a menu, class, title or typeface field: an ordinal (0xFFFF and a number) or a zero-ended string.
 const WORD* SkipNameOrOrdinal(const WORD* p) {
   if (*p == 0xFFFF) return p + 2;
-  while (*p++ != 0) {
-  }
-  return p;
-}
-
-// A bitmap or icon static takes its picture's size, whatever its template says.
-bool SizesItself(CWnd& control) {
-  char szClass[8] = "";
-  ::GetClassNameA(control.m_hWnd, szClass, sizeof szClass);
-  const DWORD dwType = control.GetStyle() & SS_TYPEMASK;
-  return ::lstrcmpiA(szClass, "Static") == 0 && (dwType == SS_BITMAP || dwType == SS_ICON);
+  while (*p != 0) ++p;
+  return p + 1;
 }
 
 }  // namespace
@@ -47,9 +38,7 @@ void LayOutInSkinPixels(CWnd& dlg, UINT nIDTemplate) {
       hTemplate != NULL ? static_cast<const DlgTemplateEx*>(::LockResource(hTemplate)) : NULL;
   if (pTemplate == NULL || pTemplate->signature != 0xFFFF) return;
 
-  CRect rcWindow(0, 0, SkinX(pTemplate->cx), SkinY(pTemplate->cy));
-  ::AdjustWindowRectEx(&rcWindow, dlg.GetStyle(), FALSE, dlg.GetExStyle());
-  dlg.SetWindowPos(NULL, 0, 0, rcWindow.Width(), rcWindow.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  dlg.SetWindowPos(NULL, 0, 0, SkinX(pTemplate->cx), SkinY(pTemplate->cy), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   // Menu, class and title, then the font: point size, weight, italic and character set, typeface.
   const WORD* p = SkipNameOrOrdinal(SkipNameOrOrdinal(SkipNameOrOrdinal(reinterpret_cast<const WORD*>(pTemplate + 1))));
@@ -63,7 +52,9 @@ void LayOutInSkinPixels(CWnd& dlg, UINT nIDTemplate) {
 
     CWnd* pControl = dlg.GetDlgItem(static_cast<int>(pItem->id));
     if (pControl == NULL) continue;
-    const UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE | (SizesItself(*pControl) ? SWP_NOSIZE : 0);
+    // A bitmap static keeps its bitmap's size, whatever its template says.
+    const bool bBitmap = pControl->SendMessage(STM_GETIMAGE, IMAGE_BITMAP) != 0;
+    const UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE | (bBitmap ? SWP_NOSIZE : 0);
     pControl->SetWindowPos(NULL, SkinX(pItem->x), SkinY(pItem->y), SkinX(pItem->cx), SkinY(pItem->cy), nFlags);
   }
 }
