@@ -65,7 +65,7 @@ void* realloc(void* p, size_t cb) {
   return p != NULL ? ::HeapReAlloc(::GetProcessHeap(), 0, p, cb) : malloc(cb);
 }
 
-// msvcrt's code, which nothing would mistake for the program's own 0 or 1.
+// Exit code 3, as msvcrt's abort: never the 0 or 1 a program of the suite ends with.
 void abort(void) { ::ExitProcess(3); }
 
 void __cxa_pure_virtual() { abort(); }
