@@ -91,7 +91,7 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
     DWORD family;
     bool bDriver;      // the driver's key is installed (on the 95 family, the card's mixer too)
     const char* fail;  // this call of this function fails with access denied
-    int nth;
+    int nth;           // 0 for the mixer's read of entry 7's mute
     const char* seed;  // input, output, saved input, saved output; "-" for none
     int nInput, nOutput;
     ApplyFault input, output;
@@ -100,43 +100,51 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
   } kCases[] = {
       {"nt disable in, enable out", kNtFamily, true, nullptr, 0, "02000000 00000000 - 03010000", D, E, kOk, kOk, "io",
        "00000000 03010000 02000000 03010000"},
-      {"nt enabled, nothing saved: the default", kNtFamily, true, nullptr, 0, "00000000 00000000 - -", E, N, kOk, kOk, "i",
-       "01000000 00000000 - -"},
+      {"nt enabled, nothing saved: the default", kNtFamily, true, nullptr, 0, "00000000 00000000 - -", E, N, kOk, kOk,
+       "i", "01000000 00000000 - -"},
       {"nt enabled over custom on-values", kNtFamily, true, nullptr, 0, "05000000 03020000 - -", E, E, kOk, kOk, "",
        "05000000 03020000 - -"},
-      {"nt enabled over on-values, stale backups", kNtFamily, true, nullptr, 0, "05000000 03020000 07000000 09000000", E, E,
-       kOk, kOk, "", "05000000 03020000 07000000 09000000"},
+      {"nt enabled over on-values, stale backups", kNtFamily, true, nullptr, 0, "05000000 03020000 07000000 09000000",
+       E, E, kOk, kOk, "", "05000000 03020000 07000000 09000000"},
       {"nt disabled over off-values", kNtFamily, true, nullptr, 0, "00050000 00000000 - 03010000", D, D, kOk, kOk, "",
        "00050000 00000000 - 03010000"},
       {"nt no choice touches nothing", kNtFamily, true, nullptr, 0, "02000000 00000000 - 03010000", N, N, kOk, kOk, "",
        "02000000 00000000 - 03010000"},
       {"nt no driver", kNtFamily, false, nullptr, 0, "- - - 03010000", E, D, kNoKey, kNoKey, "", "- - - 03010000"},
-      {"nt no driver, nothing chosen", kNtFamily, false, nullptr, 0, "- - - 03010000", N, N, kOk, kOk, "", "- - - 03010000"},
-      {"nt driver key denied", kNtFamily, true, "RegOpenKeyExA", 1, "02000000 00000000 - 03010000", D, E, kDenied, kDenied, "",
-       "02000000 00000000 - 03010000"},
-      {"nt patch key denied", kNtFamily, true, "RegCreateKeyA", 1, "02000000 00000000 - 03010000", D, D, kDenied, kOk, "",
-       "02000000 00000000 - 03010000"},
-      {"nt enabled, patch key denied", kNtFamily, true, "RegCreateKeyA", 1, "00000000 00000000 - 03010000", E, E, kDenied,
-       kDenied, "", "00000000 00000000 - 03010000"},
-      {"nt write fails, output still written", kNtFamily, true, "RegSetValueExA", 1, "02000000 00000000 - 03010000", D, E,
-       kWrite, kOk, "o", "02000000 03010000 - 03010000"},
+      {"nt no driver, nothing chosen", kNtFamily, false, nullptr, 0, "- - - -", N, N, kOk, kOk, "", "- - - -"},
+      {"nt no driver, patch key denied: the driver is named", kNtFamily, false, "RegCreateKeyA", 1, "- - - -", E, N,
+       kNoKey, kOk, "", "- - - -"},
+      {"nt driver key denied", kNtFamily, true, "RegOpenKeyExA", 1, "02000000 00000000 - 03010000", D, E, kDenied,
+       kDenied, "", "02000000 00000000 - 03010000"},
+      {"nt patch key denied", kNtFamily, true, "RegCreateKeyA", 1, "02000000 00000000 - 03010000", D, D, kDenied, kOk,
+       "", "02000000 00000000 - 03010000"},
+      {"nt enabled, patch key denied", kNtFamily, true, "RegCreateKeyA", 1, "00000000 00000000 - 03010000", E, E,
+       kDenied, kDenied, "", "00000000 00000000 - 03010000"},
+      {"nt write fails, output still written", kNtFamily, true, "RegSetValueExA", 1, "02000000 00000000 - 03010000", D,
+       E, kWrite, kOk, "o", "02000000 03010000 - 03010000"},
       {"nt current value unreadable", kNtFamily, true, "RegQueryValueExA", 1, "00000000 00000000 - 03010000", N, E, kOk,
        kNoRead, "", "00000000 00000000 - 03010000"},
-      {"nt unreadable backup", kNtFamily, true, "RegQueryValueExA", 2, "02000000 00000000 - 03010000", N, E, kOk, kNoSaved, "",
-       "02000000 00000000 - 03010000"},
-      {"95 disable both", k9xFamily, true, nullptr, 0, "01 02000000 - -", D, D, kOk, kOk, "io", "00 FF000000 - 02000000"},
-      {"95 enable both", k9xFamily, true, nullptr, 0, "00 FF000000 - 07000000", E, E, kOk, kOk, "io", "01 07000000 - 07000000"},
+      {"nt unreadable backup", kNtFamily, true, "RegQueryValueExA", 2, "02000000 00000000 - 03010000", N, E, kOk,
+       kNoSaved, "", "02000000 00000000 - 03010000"},
+      {"95 disable both", k9xFamily, true, nullptr, 0, "01 02000000 - -", D, D, kOk, kOk, "io",
+       "00 FF000000 - 02000000"},
+      {"95 enable both", k9xFamily, true, nullptr, 0, "00 FF000000 - 07000000", E, E, kOk, kOk, "io",
+       "01 07000000 - 07000000"},
       {"95 enabled over a custom on-value", k9xFamily, true, nullptr, 0, "01 05000000 - 09000000", E, E, kOk, kOk, "",
        "01 05000000 - 09000000"},
-      {"95 no mixer, no control panel key", k9xFamily, false, nullptr, 0, "- - - -", D, D, kNoMixer, kNoKey, "", "- - - -"},
+      {"95 no mixer, no control panel key", k9xFamily, false, nullptr, 0, "- - - -", D, D, kNoMixer, kNoKey, "",
+       "- - - -"},
       {"95 mute not taken", k9xFamily, true, "mixerSetControlDetails", 1, "01 02000000 - -", D, D, kRefused, kOk, "o",
        "01 FF000000 - 02000000"},
-      {"95 patch key denied: no rights to blame", k9xFamily, true, "RegCreateKeyA", 1, "01 02000000 - -", N, D, kOk, kWrite, "",
-       "01 02000000 - -"},
-      {"95 enabled, patch key denied", k9xFamily, true, "RegCreateKeyA", 1, "01 FF000000 - 02000000", N, E, kOk, kWrite, "",
-       "01 FF000000 - 02000000"},
-      {"95 unreadable backup", k9xFamily, true, "RegQueryValueExA", 2, "01 FF000000 - 02000000", N, E, kOk, kNoSaved, "",
-       "01 FF000000 - 02000000"},
+      {"95 mute unreadable but written", k9xFamily, true, "mixerGetControlDetailsA", 0, "01 02000000 - -", D, N, kOk,
+       kOk, "i", "00 02000000 - -"},
+      {"95 nothing chosen", k9xFamily, true, nullptr, 0, "01 FF000000 - -", N, N, kOk, kOk, "", "01 FF000000 - -"},
+      {"95 patch key denied: no rights to blame", k9xFamily, true, "RegCreateKeyA", 1, "01 02000000 - -", N, D, kOk,
+       kWrite, "", "01 02000000 - -"},
+      {"95 enabled, patch key denied", k9xFamily, true, "RegCreateKeyA", 1, "01 FF000000 - 02000000", N, E, kOk, kWrite,
+       "", "01 FF000000 - 02000000"},
+      {"95 unreadable backup", k9xFamily, true, "RegQueryValueExA", 2, "01 FF000000 - 02000000", N, E, kOk, kNoSaved,
+       "", "01 FF000000 - 02000000"},
       {"no family writes nothing", kWin32sFamily, true, nullptr, 0, "02000000 00000000 - 03010000", D, D, kOk, kOk, "",
        "02000000 00000000 - 03010000"},
   };
@@ -156,7 +164,15 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
     Seed(kPatchKey, kValueSavedInput, FromHex(savedIn));
     Seed(kPatchKey, kValueSavedOutput, FromHex(savedOut));
     hostwin32::SetPlatformId(c.family);
-    if (c.fail) hostwin32::FailCall(c.fail, c.nth, ERROR_ACCESS_DENIED);
+    int nth = c.nth;
+    if (c.fail && nth == 0) {  // the apply opens and reads the card as a fresh mixer does
+      CCardMixer probe;
+      probe.Open(nullptr);
+      probe.Refresh(0);
+      nth = NthCallWith(c.fail, OpticalMuteArg());
+      hostwin32::ClearCalls();
+    }
+    if (c.fail) hostwin32::FailCall(c.fail, nth, ERROR_ACCESS_DENIED);
 
     CCardMixer mixer;
     const OpticalApplyResult result = ApplyOpticalChoices(c.nInput, c.nOutput, mixer);
@@ -174,6 +190,8 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
                            Hex(Value(kPatchKey, kValueSavedOutput)));
     EXPECT_EQ(0u, hostwin32::OpenKeyCount());
     EXPECT_FALSE(hostwin32::KeyExists(b9x ? kDriverServiceKey : kControlPanelKey));
+    if (c.nInput == N && c.nOutput == N)  // nothing to apply: no key is opened or created, the card left alone
+      EXPECT_EQ(hostwin32::CountCalls("GetVersionExA"), hostwin32::Calls().size());
   }
 }
 
@@ -186,12 +204,12 @@ TEST(NeedsRestartTest, OddChangesOfAWrittenDirectionReadAtStartUp) {
     int nInputChanges, nOutputChanges;
     bool bPrompt;
   } kCases[] = {
-      {kNtFamily, true, true, 1, 0, true},      {kNtFamily, true, true, 0, 3, true},
-      {kNtFamily, true, true, 2, 0, false},     {kNtFamily, true, true, 0, 2, false},
-      {kNtFamily, false, true, 1, 0, false},    {kNtFamily, true, false, 0, 1, false},
-      {kNtFamily, false, true, 1, 1, true},     {k9xFamily, true, true, 1, 0, false},  // the 95 input: at once
-      {k9xFamily, true, true, 0, 1, true},      {k9xFamily, true, false, 0, 1, false},
-      {k9xFamily, true, true, 2, 2, false},     {kWin32sFamily, true, true, 1, 1, false},
+      {kNtFamily, true, true, 1, 0, true},   {kNtFamily, true, true, 0, 3, true},
+      {kNtFamily, true, true, 2, 0, false},  {kNtFamily, true, true, 0, 2, false},
+      {kNtFamily, false, true, 1, 0, false}, {kNtFamily, true, false, 0, 1, false},
+      {kNtFamily, false, true, 1, 1, true},  {k9xFamily, true, true, 1, 0, false},  // the 95 input: at once
+      {k9xFamily, true, true, 0, 1, true},   {k9xFamily, true, false, 0, 1, false},
+      {k9xFamily, true, true, 2, 2, false},  {kWin32sFamily, true, true, 1, 1, false},
   };
   for (const auto& c : kCases) {
     const OpticalApplyResult result = {c.family, ApplyFaultNone, ApplyFaultNone, c.bInputWritten, c.bOutputWritten};

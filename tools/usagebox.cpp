@@ -1,0 +1,21 @@
+// tools/usagebox.cpp: user32 is bound here, when asked for: importing it would load it at every start.
+#include "usagebox.h"
+
+#include <windows.h>
+
+namespace {
+
+typedef int(WINAPI* MessageBoxFn)(HWND, LPCSTR, LPCSTR, UINT);
+
+}  // namespace
+
+bool ShowUsageBox(const char* pszTool, const char* pszUsage) {
+  const HMODULE hUser32 = LoadLibraryA("user32.dll");
+  if (!hUser32) return false;
+  // Through void(*)(void), the one function pointer type every other converts to without complaint.
+  const MessageBoxFn pfnMessageBox =
+      reinterpret_cast<MessageBoxFn>(reinterpret_cast<void (*)(void)>(GetProcAddress(hUser32, "MessageBoxA")));
+  const bool bShown = pfnMessageBox && pfnMessageBox(nullptr, pszUsage, pszTool, MB_OK | MB_ICONINFORMATION) != 0;
+  FreeLibrary(hUser32);
+  return bShown;
+}
