@@ -53,9 +53,7 @@ TEST_F(OptStatusTest, ReportsEachFamily) {
         "output: on", "output-value: 02 00 00 00", "output-saved: 03 00 00 00", "backup-input: 1", "backup-output: 0"},
        kExitDone},
       {"nt: off and missing values, no patch key",
-       [] {
-         InstallNtDriver({0, 9, 9, 9}, Missing());
-       },
+       [] { InstallNtDriver({0, 9, 9, 9}, Missing()); },
        {"platform: NT family", "driver: installed", "input: off", "input-value: 00 09 09 09", "input-saved: none saved",
         "output: off", "output-value: missing", "output-saved: none saved"},
        kExitDone},
@@ -106,9 +104,7 @@ TEST_F(OptStatusTest, ReportsEachFamily) {
         "output-value: FF 00 00 00", "output-saved: 04 00 00 00", "backup-input: 0", "backup-output: 0"},
        kExitDone},
       {"95: unmuted input, SourceSelection 2 and 0",
-       [] {
-         Install9xDriver(false, {2, 0, 0, 0});
-       },
+       [] { Install9xDriver(false, {2, 0, 0, 0}); },
        {"platform: 95 family", "driver: installed", "input: on", "input-mixer: not muted", "output: on",
         "output-value: 02 00 00 00", "output-saved: none saved"},
        kExitDone},
@@ -131,8 +127,7 @@ TEST_F(OptStatusTest, ReportsEachFamily) {
          hostwin32::DeleteKey(kControlPanelKey);
          Seed(kPatchKey, kValueSavedOutput, {2, 0, 0, 0});
        },
-       {"platform: 95 family", "driver: not installed", "input: off", "input-mixer: muted",
-        "output-saved: 02 00 00 00"},
+       {"platform: 95 family", "driver: not installed", "input: off", "input-mixer: muted", "output-saved: 02 00 00 00"},
        kExitFailed},
       {"other family: the suite switches nothing there, nothing is read",
        [] {
@@ -150,8 +145,7 @@ TEST_F(OptStatusTest, ReportsEachFamily) {
     EXPECT_EQ(c.nExit, RunReadOnly());
     EXPECT_EQ(Lines(c.lines), hostwin32::ConsoleOutput());
     if (c.lines[0] == "platform: NT family") EXPECT_EQ(0u, hostwin32::CountCalls("LoadLibraryA"));
-    if (c.lines.size() == 1)
-      EXPECT_EQ(0u, hostwin32::CountCalls("RegOpenKeyExA") + hostwin32::CountCalls("LoadLibraryA"));
+    if (c.lines.size() == 1) EXPECT_EQ(0u, hostwin32::CountCalls("RegOpenKeyExA") + hostwin32::CountCalls("LoadLibraryA"));
   }
 }
 
@@ -178,32 +172,17 @@ TEST_F(OptStatusTest, NamesWhatCouldNotBeRead) {
     std::vector<std::string> changed;  // lines differing from a clean run's, a bare name for one left out
   } kCases[] = {
       {"driver value", seedNt, "RegQueryValueExA", kValueEnableInput, {"input: not read", "input-value: not read"}},
-      {"a long value's whole read",
-       seedNt,
-       "RegQueryValueExA",
-       "capacity 12",
+      {"a long value's whole read", seedNt, "RegQueryValueExA", "capacity 12",
        {"output: not read", "output-value: not read"}},
       {"saved value", seedNt, "RegQueryValueExA", kValueSavedOutput, {"output-saved: not read"}},
       {"record", seedNt, "RegQueryValueExA", kValueStateOutput, {"backup-output: not read"}},
-      {"driver key",
-       seedNt,
-       "RegOpenKeyExA",
-       kDriverServiceKey,
+      {"driver key", seedNt, "RegOpenKeyExA", kDriverServiceKey,
        {"driver: not read", "input", "input-value", "output", "output-value"}},
-      {"patch key",
-       seedNt,
-       "RegOpenKeyExA",
-       kPatchKey,
+      {"patch key", seedNt, "RegOpenKeyExA", kPatchKey,
        {"input-saved: not read", "output-saved: not read", "backup-input: not read", "backup-output: not read"}},
-      {"95 control panel key: the input is the mixer's all the same",
-       seed9x,
-       "RegOpenKeyExA",
-       kControlPanelKey,
+      {"95 control panel key: the input is the mixer's all the same", seed9x, "RegOpenKeyExA", kControlPanelKey,
        {"driver: not read", "output", "output-value"}},
-      {"95 SourceSelection",
-       seed9x,
-       "RegQueryValueExA",
-       kValueSourceSelection,
+      {"95 SourceSelection", seed9x, "RegQueryValueExA", kValueSourceSelection,
        {"output: not read", "output-value: not read"}},
       {"95 winmm", seed9x, "LoadLibraryA", "", {"input: not read", "input-mixer: not read"}},
       {"95 mute", seed9x, "mixerGetControlDetailsA", kOpticalMute, {"input: not read", "input-mixer: not read"}},
