@@ -134,6 +134,22 @@ GUI_TEST(NtPromptsOnceForAnOutputChange) {
   CHECK_STR(ValueHex("drv", "SPDIFEnableInput"), "01000000");
 }
 
+// Once per run, whichever page changes after the prompt.
+GUI_TEST(NtPromptsOncePerRunAcrossPages) {
+  RunScripted([](CProbeDlg& dlg) {
+    ClickItem(ShowPage(dlg, 1).m_hWnd, IDC_DISABLED);
+    ModalLog log;
+    StartAnswering(dlg, &log);
+    ClickItem(dlg.m_hWnd, IDC_APPLY);
+    ClickItem(ShowPage(dlg, 0).m_hWnd, IDC_DISABLED);
+    ClickItem(dlg.m_hWnd, IDC_APPLY);
+    StopAnswering();
+    CHECK_STR(log.szOrder, "P");
+    dlg.EndDialog(IDCANCEL);
+  });
+  CHECK_STR(ValueHex("drv", "SPDIFEnableInput"), "00000000");
+}
+
 GUI_TEST_ON(VER_PLATFORM_WIN32_WINDOWS, NinetyEightNeverPromptsForTheInput) {
   RunOneChange(0, "");
   CHECK(IsOpticalMuted());
@@ -166,22 +182,36 @@ GUI_TEST_ON(VER_PLATFORM_WIN32_WINDOWS, NinetyEightFailedApplySaysWhyThenOkWrite
   RunFailThenRepair(kCases, 2);
 }
 
-// The 95 family without the card's mixer, one change on each page: the output is written, the input is not.
-// One message says both, with the cause, and the prompt for the output follows it.
-GUI_TEST_ON(VER_PLATFORM_WIN32_WINDOWS, NinetyEightPartlyFailedApplyNamesBothThenPrompts) {
-  ConnectCard(false);
-  RunScripted([](CProbeDlg& dlg) {
-    ClickItem(ShowPage(dlg, 0).m_hWnd, IDC_ENABLED);
-    ClickItem(ShowPage(dlg, 1).m_hWnd, IDC_DISABLED);
-    const ModalLog log = ClickAnswered(dlg, IDC_APPLY);
-    CHECK_STR(log.szOrder, "MP");
-    CheckSays(log, "optical output was changed", true, __LINE__);
-    CheckSays(log, "optical input could not be changed", true, __LINE__);
-    CheckSays(log, "mixer was not found", true, __LINE__);
-    CheckSays(log, "administrator", false, __LINE__);  // Windows 98 has none
-    dlg.EndDialog(IDCANCEL);
-  });
-  CHECK_STR(ValueHex("cpl", "SourceSelection"), "FF000000");
+// The 95 family without one of the card's two places, Disabled on each page: one direction is written, the other is
+// not. One message says both, with the cause; the prompt follows only for the output, read at start-up.
+GUI_TEST_ON(VER_PLATFORM_WIN32_WINDOWS, NinetyEightPartlyFailedApplyNamesBoth) {
+  static const struct {
+    void (*pfnCause)(bool bPresent);
+    const char *pszChanged, *pszFailed, *pszCause, *pszWindows, *pszSourceAfter;
+    bool bMutedAfter;
+  } kCases[] = {
+      {NoMixer, "optical output was changed", "optical input could not be changed", "mixer was not found", "MP",
+       "FF000000", false},
+      {NoControlPanelKey, "optical input was changed", "optical output could not be changed",
+       "driver does not seem to be installed", "M", "absent", true},
+  };
+  for (const auto& c : kCases) {
+    ResetMachine();
+    c.pfnCause(true);
+    RunScripted([&](CProbeDlg& dlg) {
+      ClickItem(ShowPage(dlg, 0).m_hWnd, IDC_DISABLED);
+      ClickItem(ShowPage(dlg, 1).m_hWnd, IDC_DISABLED);
+      const ModalLog log = ClickAnswered(dlg, IDC_APPLY);
+      CHECK_STR(log.szOrder, c.pszWindows);
+      CheckSays(log, c.pszChanged, true, __LINE__);
+      CheckSays(log, c.pszFailed, true, __LINE__);
+      CheckSays(log, c.pszCause, true, __LINE__);
+      CheckSays(log, "administrator", false, __LINE__);  // Windows 98 has none
+      dlg.EndDialog(IDCANCEL);
+    });
+    CHECK_STR(ValueHex("cpl", "SourceSelection"), c.pszSourceAfter);
+    CHECK_EQ(IsOpticalMuted(), c.bMutedAfter);
+  }
 }
 
 namespace {
