@@ -135,7 +135,6 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
        "01 FF000000 - 02000000"},
       {"95 mute unreadable but written", k9xFamily, true, "mixerGetControlDetailsA", 0, "01 02000000 - -", D, N, kOk,
        kOk, "i", "00 02000000 - -"},
-      {"95 nothing chosen", k9xFamily, true, nullptr, 0, "01 FF000000 - -", N, N, kOk, kOk, "", "01 FF000000 - -"},
       {"95 patch key denied: no rights to blame", k9xFamily, true, "RegCreateKeyA", 1, "01 02000000 - -", N, D, kOk, kWrite, "",
        "01 02000000 - -"},
       {"95 enabled, patch key denied", k9xFamily, true, "RegCreateKeyA", 1, "01 FF000000 - 02000000", N, E, kOk, kWrite, "",

@@ -44,9 +44,7 @@ void RunStateCases(const StateCase* pCases, int nCases, bool b9x) {
     const int nBefore = CheckFailures();
     // OK over choices already so, or none: nothing to say, to write or to create.
     CHECK_EQ(RunScripted([&](CProbeDlg& dlg) {
-               ForEachPage(dlg, [&](CPropertyPage& page, int nPage) {
-                 CHECK_EQ(CheckedRadio(page.m_hWnd), c.nChecked[nPage]);
-               });
+               ForEachPage(dlg, [&](CPropertyPage& p, int n) { CHECK_EQ(CheckedRadio(p.m_hWnd), c.nChecked[n]); });
                const ModalLog log = ClickAnswered(dlg, IDOK);
                CHECK_STR(log.szOrder, "");
                if (dlg.ContinueModal()) dlg.EndDialog(IDCANCEL);
