@@ -15,7 +15,7 @@ namespace {
 const char kUsage[] =
     "Usage: optbackup\n\n"
     "Records whether the sound card's optical input and output are on, as BkupInput and BkupOutput (1 on, "
-    "0 off) in the registry key where the suite saves its values. It changes no setting.\n\n"
+    "0 off) in the suite's patch key in the registry. It changes no setting.\n\n"
     "On Windows 2000 and later, run it as an administrator. Exit code 0: done; 1: something could not be read "
     "or recorded. optstatus shows the record.";
 
