@@ -4,16 +4,12 @@
 #include "boundfunction.h"
 
 CTokenLibrary::CTokenLibrary()
-    : pfnOpenProcessToken(NULL), pfnLookupPrivilegeValue(NULL), pfnAdjustTokenPrivileges(NULL), m_hModule(NULL) {}
-
-CTokenLibrary::~CTokenLibrary() {
-  if (m_hModule) ::FreeLibrary(m_hModule);
-}
+    : pfnOpenProcessToken(NULL), pfnLookupPrivilegeValue(NULL), pfnAdjustTokenPrivileges(NULL) {}
 
 bool CTokenLibrary::Load() {
-  if (!m_hModule) m_hModule = ::LoadLibraryA("advapi32.dll");
-  if (!m_hModule) return false;
-  return BindFunction(m_hModule, "OpenProcessToken", &pfnOpenProcessToken) &&
-         BindFunction(m_hModule, "LookupPrivilegeValueA", &pfnLookupPrivilegeValue) &&
-         BindFunction(m_hModule, "AdjustTokenPrivileges", &pfnAdjustTokenPrivileges);
+  // Loaded with the program, which imports its registry functions, and never unloaded.
+  HMODULE hModule = ::GetModuleHandleA("advapi32.dll");
+  return hModule != NULL && BindFunction(hModule, "OpenProcessToken", &pfnOpenProcessToken) &&
+         BindFunction(hModule, "LookupPrivilegeValueA", &pfnLookupPrivilegeValue) &&
+         BindFunction(hModule, "AdjustTokenPrivileges", &pfnAdjustTokenPrivileges);
 }

@@ -8,18 +8,11 @@
 class CTokenLibrary {
  public:
   CTokenLibrary();
-  ~CTokenLibrary();
 
-  // True when advapi32 is loaded and every function below is bound.
+  // True when every function below is bound.
   bool Load();
 
   BOOL(WINAPI* pfnOpenProcessToken)(HANDLE, DWORD, PHANDLE);
   BOOL(WINAPI* pfnLookupPrivilegeValue)(LPCSTR, LPCSTR, PLUID);
   BOOL(WINAPI* pfnAdjustTokenPrivileges)(HANDLE, BOOL, PTOKEN_PRIVILEGES, DWORD, PTOKEN_PRIVILEGES, PDWORD);
-
- private:
-  CTokenLibrary(const CTokenLibrary&) = delete;
-  CTokenLibrary& operator=(const CTokenLibrary&) = delete;
-
-  HMODULE m_hModule;
 };

@@ -21,8 +21,8 @@ bool CMixerLibrary::Load() {
   if (!m_hModule) m_hModule = LoadLibraryA("winmm.dll");
   if (!m_hModule) return false;
   return BindFunction(m_hModule, "mixerGetNumDevs", &pfnGetNumDevs) &&
-         BindFunction(m_hModule, "mixerGetDevCapsA", &pfnGetDevCaps) && BindFunction(m_hModule, "mixerOpen", &pfnOpen) &&
-         BindFunction(m_hModule, "mixerClose", &pfnClose) &&
+         BindFunction(m_hModule, "mixerGetDevCapsA", &pfnGetDevCaps) &&
+         BindFunction(m_hModule, "mixerOpen", &pfnOpen) && BindFunction(m_hModule, "mixerClose", &pfnClose) &&
          BindFunction(m_hModule, "mixerGetLineControlsA", &pfnGetLineControls) &&
          BindFunction(m_hModule, "mixerGetControlDetailsA", &pfnGetControlDetails) &&
          BindFunction(m_hModule, "mixerSetControlDetails", &pfnSetControlDetails);
