@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "boundfunction.h"
+
 namespace {
 
 typedef int(WINAPI* MessageBoxFn)(HWND, LPCSTR, LPCSTR, UINT);
@@ -12,10 +14,9 @@ typedef int(WINAPI* MessageBoxFn)(HWND, LPCSTR, LPCSTR, UINT);
 bool ShowUsageBox(const char* pszTool, const char* pszUsage) {
   const HMODULE hUser32 = LoadLibraryA("user32.dll");
   if (!hUser32) return false;
-  // Through void(*)(void), the one function pointer type every other converts to without complaint.
-  const MessageBoxFn pfnMessageBox =
-      reinterpret_cast<MessageBoxFn>(reinterpret_cast<void (*)(void)>(GetProcAddress(hUser32, "MessageBoxA")));
-  const bool bShown = pfnMessageBox && pfnMessageBox(nullptr, pszUsage, pszTool, MB_OK | MB_ICONINFORMATION) != 0;
+  MessageBoxFn pfnMessageBox = nullptr;
+  const bool bShown = BindFunction(hUser32, "MessageBoxA", &pfnMessageBox) &&
+                      pfnMessageBox(nullptr, pszUsage, pszTool, MB_OK | MB_ICONINFORMATION) != 0;
   FreeLibrary(hUser32);
   return bShown;
 }
