@@ -5,22 +5,27 @@
 
 #include "opticalstore.h"
 #include "resource.h"
+#include "tokenlibrary.h"
 
 BEGIN_MESSAGE_MAP(CRestartDlg, CDialog)
 END_MESSAGE_MAP()
 
 namespace {
 
-// On the NT family a process may restart the computer only with the shutdown privilege enabled.
+// On the NT family a process may restart the computer only with the shutdown privilege enabled. A token
+// function the system lacks leaves the token as unopened: no restart.
 bool EnableShutdownPrivilege() {
+  CTokenLibrary token;
   HANDLE hToken = NULL;
-  if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &hToken)) return false;
+  if (!token.Load() ||
+      !token.pfnOpenProcessToken(::GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &hToken))
+    return false;
   TOKEN_PRIVILEGES tp;
   memset(&tp, 0, sizeof tp);
   tp.PrivilegeCount = 1;
-  ::LookupPrivilegeValueA(NULL, "SeShutdownPrivilege", &tp.Privileges[0].Luid);
+  token.pfnLookupPrivilegeValue(NULL, "SeShutdownPrivilege", &tp.Privileges[0].Luid);
   tp.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-  ::AdjustTokenPrivileges(hToken, FALSE, &tp, 0, NULL, NULL);
+  token.pfnAdjustTokenPrivileges(hToken, FALSE, &tp, 0, NULL, NULL);
   ::CloseHandle(hToken);
   return true;
 }

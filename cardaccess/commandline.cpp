@@ -19,3 +19,10 @@ const char* ArgumentString(const char* pszCommandLine) {
   while (IsBlank(*p)) ++p;
   return reinterpret_cast<const char*>(p);
 }
+
+bool IsHelpRequest(const char* pszArguments) {
+  if (pszArguments[0] != '/' || pszArguments[1] != '?') return false;
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(pszArguments + 2);
+  while (IsBlank(*p)) ++p;
+  return *p == '\0';
+}

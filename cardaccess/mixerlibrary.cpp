@@ -1,16 +1,7 @@
 // cardaccess/mixerlibrary.cpp: loads winmm and binds the mixer functions by name.
 #include "mixerlibrary.h"
 
-namespace {
-
-template <typename Fn>
-bool Bind(HMODULE hModule, const char* pszName, Fn* ppfn) {
-  // Through void(*)(void), the one function pointer type every other converts to without complaint.
-  *ppfn = reinterpret_cast<Fn>(reinterpret_cast<void (*)(void)>(GetProcAddress(hModule, pszName)));
-  return *ppfn != nullptr;
-}
-
-}  // namespace
+#include "boundfunction.h"
 
 CMixerLibrary::CMixerLibrary()
     : pfnGetNumDevs(nullptr),
@@ -29,9 +20,10 @@ CMixerLibrary::~CMixerLibrary() {
 bool CMixerLibrary::Load() {
   if (!m_hModule) m_hModule = LoadLibraryA("winmm.dll");
   if (!m_hModule) return false;
-  return Bind(m_hModule, "mixerGetNumDevs", &pfnGetNumDevs) && Bind(m_hModule, "mixerGetDevCapsA", &pfnGetDevCaps) &&
-         Bind(m_hModule, "mixerOpen", &pfnOpen) && Bind(m_hModule, "mixerClose", &pfnClose) &&
-         Bind(m_hModule, "mixerGetLineControlsA", &pfnGetLineControls) &&
-         Bind(m_hModule, "mixerGetControlDetailsA", &pfnGetControlDetails) &&
-         Bind(m_hModule, "mixerSetControlDetails", &pfnSetControlDetails);
+  return BindFunction(m_hModule, "mixerGetNumDevs", &pfnGetNumDevs) &&
+         BindFunction(m_hModule, "mixerGetDevCapsA", &pfnGetDevCaps) &&
+         BindFunction(m_hModule, "mixerOpen", &pfnOpen) && BindFunction(m_hModule, "mixerClose", &pfnClose) &&
+         BindFunction(m_hModule, "mixerGetLineControlsA", &pfnGetLineControls) &&
+         BindFunction(m_hModule, "mixerGetControlDetailsA", &pfnGetControlDetails) &&
+         BindFunction(m_hModule, "mixerSetControlDetails", &pfnSetControlDetails);
 }

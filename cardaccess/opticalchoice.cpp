@@ -45,10 +45,12 @@ ApplyFault FaultOf(const OpticalStore& store, OpticalDirection direction, const 
   return last;
 }
 
+bool IsChoice(int nChoice) { return nChoice == kChoiceEnabled || nChoice == kChoiceDisabled; }
+
 ApplyFault ApplyChoice(const OpticalStore& store, OpticalDirection direction, int nChoice, const OpenResults& opened,
                        bool* pbWritten) {
   *pbWritten = false;
-  if (nChoice != kChoiceEnabled && nChoice != kChoiceDisabled) return ApplyFaultNone;
+  if (!IsChoice(nChoice)) return ApplyFaultNone;
   bool bOn;
   if (ReadOpticalState(store, direction, &bOn)) {
     // The user's on-value (for the output, the source it selects) stays as it is.
@@ -92,7 +94,8 @@ int ReadOpticalChoice(OpticalDirection direction) {
 OpticalApplyResult ApplyOpticalChoices(int nInputChoice, int nOutputChoice, CCardMixer& mixer) {
   OpticalStore store = {GetPlatformFamily(), &kBeamsetVariant, nullptr, nullptr, nullptr};
   OpticalApplyResult result = {store.dwFamily, ApplyFaultNone, ApplyFaultNone, false, false};
-  if (!IsSupportedFamily(store.dwFamily)) return result;
+  // Nothing chosen: not even the patch key is created.
+  if (!IsSupportedFamily(store.dwFamily) || (!IsChoice(nInputChoice) && !IsChoice(nOutputChoice))) return result;
 
   OpenResults opened = {ERROR_SUCCESS, ERROR_SUCCESS, false};
   opened.lSettings = OpenSettingsKey(SettingsKeyPath(store.dwFamily), KEY_ALL_ACCESS, &store.hSettings);

@@ -40,8 +40,9 @@ int ReadOpticalChoice(OpticalDirection direction);
 
 // Switches each direction whose choice differs from its state: Disabled backs up the on-value and writes
 // the off pattern, Enabled writes the backup (or the default). A direction already as chosen, or whose
-// value could not be read, is written nothing. Everything is attempted even after a failure. On the
-// 95 family the input goes through the caller's mixer, opened here; the caller destroys it when done.
+// value could not be read, is written nothing; with neither choice made, no key is opened or created.
+// Everything is attempted even after a failure. On the 95 family the input goes through the caller's
+// mixer, opened here; the caller destroys it when done.
 OpticalApplyResult ApplyOpticalChoices(int nInputChoice, int nOutputChoice, CCardMixer& mixer);
 
 // Whether what the apply switched takes a restart: a direction written and changed an odd number of

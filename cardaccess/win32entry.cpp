@@ -1,6 +1,7 @@
 // cardaccess/win32entry.cpp: the process entry of every program, in place of the C runtime's start-up code.
 // That code comes prebuilt for the Pentium Pro and later (cmov): with it no program would start on a 486,
-// a Pentium or a K6, the PCs Windows 98 SE runs on. Everything it did that the programs need is here.
+// a Pentium or a K6, the PCs Windows 95 and 98 run on. Everything it did that the programs need is here; what
+// they must not need (thread-local data, pseudo-relocations, .dtors) the link and the deployment check rule out.
 #include <windows.h>
 
 #include "commandline.h"
@@ -47,7 +48,7 @@ extern "C" int __cdecl atexit(StaticFunction pfn) {
   return 0;
 }
 
-// The program's result is its exit code; msvcrt.dll, loaded with the program, cleans up after itself.
+// The program's result is its exit code; the process heap and the handles go with the process.
 extern "C" void WinMainCRTStartup(void) {
   RunStaticConstructors();
   LPSTR lpCmdLine = const_cast<LPSTR>(ArgumentString(GetCommandLineA()));

@@ -1,15 +1,16 @@
 # cmake/Win32Program.cmake: flags every Windows program of the suite is built with, and its manifest.
-# Small, static, no exceptions or RTTI, loadable by Windows 98 (PE subsystem 4.0), and the same bytes from
-# every build of the same sources (no link time stamp).
+# Small, static, no exceptions or RTTI, loadable by Windows 95 and NT 4 (PE subsystem 4.0), and the same bytes
+# from every build of the same sources (no link time stamp). Without exceptions a failed allocation is a null
+# pointer: -fcheck-new keeps a new-expression from constructing on it.
 set(BEAMSET_WIN32_COMPILE_OPTIONS
   -Os -ffunction-sections -fdata-sections
-  -fno-exceptions -fno-rtti -fno-threadsafe-statics -fno-asynchronous-unwind-tables)
+  -fno-exceptions -fno-rtti -fno-threadsafe-statics -fno-asynchronous-unwind-tables -fcheck-new)
 set(BEAMSET_WIN32_LINK_OPTIONS
   -static -s -Wl,--gc-sections -Wl,--no-insert-timestamp
   -Wl,--major-subsystem-version,4,--minor-subsystem-version,0
   -Wl,--major-os-version,4,--minor-os-version,0)
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-  # Windows 98 SE runs on a 486DX: nothing of the Pentium or later (cmov, cpuid, rdtsc, cmpxchg8b, MMX, SSE).
+  # Windows 95 and 98 run on a 486DX: nothing of the Pentium or later (cmov, cpuid, rdtsc, cmpxchg8b, MMX, SSE).
   list(APPEND BEAMSET_WIN32_COMPILE_OPTIONS -march=i486)
   set(BEAMSET_WIN32_ENTRY _WinMainCRTStartup)
 else()
@@ -18,7 +19,9 @@ endif()
 
 # A program of the suite: beamset_win32_program(name [CONSOLE] src...), a GUI-subsystem program unless CONSOLE.
 # It starts at our own entry point (cardaccess/win32entry.cpp): the runtime's start-up code is built for a later
-# CPU. A link map beside the program names the function each instruction belongs to, for the CPU check.
+# CPU. No C runtime DLL either (cardaccess/win32runtime.cpp). Neither data imported without dllimport nor the
+# pseudo-relocations it would need: our entry point processes none, and with these flags such a link fails.
+# A link map beside the program names the function each instruction belongs to, for the CPU check.
 function(beamset_win32_program name)
   set(subsystem -mwindows)
   set(kind WIN32)
@@ -31,8 +34,10 @@ function(beamset_win32_program name)
                  ${PROJECT_SOURCE_DIR}/cardaccess/commandline.cpp)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/cardaccess)
   target_compile_options(${name} PRIVATE ${BEAMSET_WIN32_COMPILE_OPTIONS})
-  target_link_options(${name} PRIVATE ${BEAMSET_WIN32_LINK_OPTIONS} ${subsystem} -nostartfiles
+  target_link_options(${name} PRIVATE ${BEAMSET_WIN32_LINK_OPTIONS} ${subsystem} -nostartfiles -nodefaultlibs
+                      -Wl,--disable-auto-import,--disable-runtime-pseudo-reloc
                       -Wl,-e,${BEAMSET_WIN32_ENTRY} -Wl,-Map,$<TARGET_FILE:${name}>.map)
+  target_link_libraries(${name} PRIVATE win32runtime)
 endfunction()
 
 # Embeds the program's manifest: beamset_win32_manifest(name asInvoker|requireAdministrator).

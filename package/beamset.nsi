@@ -1,8 +1,12 @@
-; package/beamset.nsi: the setup program for Beamset.exe, optswitch.exe, optbackup.exe and optstatus.exe, with its
-; uninstaller.
-; makensis -DVERSION=1.0.0.1 -DTARGET=x86-ansi|amd64-unicode -DPROGRAMS=DIR -DICON=FILE -DOUTFILE=FILE beamset.nsi
-; x86-ansi is what ships: its stubs run on Windows 98 SE as well as on 11. amd64-unicode wraps the x86-64
-; test build, for machines that run no 32-bit code.
+; package/beamset.nsi: the setup program for Beamset.exe, optswitch.exe, optbackup.exe, optstatus.exe and the undo
+; batch file optundo.bat, with its uninstaller.
+; makensis -DVERSION=1.0.0.1 -DTARGET=x86-ansi|amd64-unicode -DPROGRAMS=DIR -DICON=FILE -DOUTFILE=FILE
+;   [-DUNINSTALLER=FILE] beamset.nsi
+; x86-ansi is what ships: its stubs run on Windows 95 as well as on 11, but Debian builds them for the Pentium Pro
+; and later (cmov), so the setup program and its uninstaller need one; the zip is for older PCs. amd64-unicode
+; wraps the x86-64 test build, for machines that run no 32-bit code. UNINSTALLER copies the uninstaller this
+; script makes to FILE, for the CPU check; it makes the setup program carry the whole uninstaller, so the
+; shipped one is built without it.
 
 Target ${TARGET}
 Name "Beamset"
@@ -11,6 +15,9 @@ Icon "${ICON}"
 UninstallIcon "${ICON}"
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
+!ifdef UNINSTALLER
+  !uninstfinalize 'cp "%1" "${UNINSTALLER}"'
+!endif
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Beamset"
 !if ${TARGET} == amd64-unicode
@@ -39,6 +46,7 @@ Section
   File "${PROGRAMS}\optswitch.exe"
   File "${PROGRAMS}\optbackup.exe"
   File "${PROGRAMS}\optstatus.exe"  ; a console tool: no shortcut
+  File "${PROGRAMS}\optundo.bat"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   SetShellVarContext all  ; Windows 98 without user profiles falls back to its one Start menu
@@ -63,6 +71,7 @@ Section Uninstall
   Delete "$INSTDIR\optswitch.exe"
   Delete "$INSTDIR\optbackup.exe"
   Delete "$INSTDIR\optstatus.exe"
+  Delete "$INSTDIR\optundo.bat"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"  ; only when empty: nothing of the user's is removed
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

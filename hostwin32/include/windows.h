@@ -82,6 +82,10 @@ typedef struct _OVERLAPPED* LPOVERLAPPED;
 #define KEY_WRITE 0x20006
 #define KEY_ALL_ACCESS 0xF003F
 
+#define MB_OK 0x00000000
+#define MB_ICONINFORMATION 0x00000040
+#define IDOK 1
+
 #define VER_PLATFORM_WIN32s 0
 #define VER_PLATFORM_WIN32_WINDOWS 1
 #define VER_PLATFORM_WIN32_NT 2
@@ -104,6 +108,8 @@ BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA lpVersionInformation);
 HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName);
 FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName);
 BOOL WINAPI FreeLibrary(HMODULE hLibModule);
+
+int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 
 HANDLE WINAPI GetStdHandle(DWORD nStdHandle);
 BOOL WINAPI WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrite, LPDWORD lpNumberOfBytesWritten,

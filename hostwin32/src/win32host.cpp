@@ -29,6 +29,7 @@ struct State {
   std::vector<Call> calls;
   std::vector<Fault> faults;
   int nWinmmRefs = 0;
+  int nUser32Refs = 0;
   std::string console;  // standard output
 };
 
@@ -107,6 +108,7 @@ std::string Hex(const void* p) {
 }
 
 const HMODULE kWinmmModule = reinterpret_cast<HMODULE>(0x70000000);
+const HMODULE kUser32Module = reinterpret_cast<HMODULE>(0x71000000);
 const HANDLE kStdOutput = reinterpret_cast<HANDLE>(0x5011);
 
 }  // namespace
@@ -147,7 +149,7 @@ bool GetValue(const std::string& path, const std::string& name, RegValue* pValue
 
 size_t OpenKeyCount() { return S().handles.size(); }
 
-int LoadedLibraryCount() { return S().nWinmmRefs; }
+int LoadedLibraryCount() { return S().nWinmmRefs + S().nUser32Refs; }
 
 mixermodel::Mixer& Mixer() { return S().mixer; }
 
@@ -188,45 +190,65 @@ BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA lpVersionInformation) {
   return Log("GetVersionExA", args, TRUE);
 }
 
+// The reference count of a module the programs load by name; null for any other handle.
+int* RefsOf(HMODULE hModule) {
+  if (hModule == kWinmmModule) return &S().nWinmmRefs;
+  return hModule == kUser32Module ? &S().nUser32Refs : nullptr;
+}
+
 HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
   std::ostringstream args;
   args << Str(lpLibFileName);
   long error;
-  if (Injected("LoadLibraryA", &error) || !lpLibFileName || Lower(lpLibFileName) != "winmm.dll")
-    return Log("LoadLibraryA", args, static_cast<HMODULE>(nullptr));
-  ++S().nWinmmRefs;
-  return Log("LoadLibraryA", args, kWinmmModule);
+  const std::string name = lpLibFileName ? Lower(lpLibFileName) : "";
+  const HMODULE hModule = name == "winmm.dll" ? kWinmmModule : name == "user32.dll" ? kUser32Module : nullptr;
+  if (Injected("LoadLibraryA", &error) || !hModule) return Log("LoadLibraryA", args, static_cast<HMODULE>(nullptr));
+  ++*RefsOf(hModule);
+  return Log("LoadLibraryA", args, hModule);
 }
 
 FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
   static const struct {
+    HMODULE hModule;
     const char* name;
     FARPROC proc;
   } kExports[] = {
-      {"mixerGetNumDevs", Proc(&mixerGetNumDevs)},
-      {"mixerGetDevCapsA", Proc(&mixerGetDevCapsA)},
-      {"mixerOpen", Proc(&mixerOpen)},
-      {"mixerClose", Proc(&mixerClose)},
-      {"mixerGetLineControlsA", Proc(&mixerGetLineControlsA)},
-      {"mixerGetControlDetailsA", Proc(&mixerGetControlDetailsA)},
-      {"mixerSetControlDetails", Proc(&mixerSetControlDetails)},
+      {kWinmmModule, "mixerGetNumDevs", Proc(&mixerGetNumDevs)},
+      {kWinmmModule, "mixerGetDevCapsA", Proc(&mixerGetDevCapsA)},
+      {kWinmmModule, "mixerOpen", Proc(&mixerOpen)},
+      {kWinmmModule, "mixerClose", Proc(&mixerClose)},
+      {kWinmmModule, "mixerGetLineControlsA", Proc(&mixerGetLineControlsA)},
+      {kWinmmModule, "mixerGetControlDetailsA", Proc(&mixerGetControlDetailsA)},
+      {kWinmmModule, "mixerSetControlDetails", Proc(&mixerSetControlDetails)},
+      {kUser32Module, "MessageBoxA", Proc(&MessageBoxA)},
   };
   std::ostringstream args;
   args << Hex(hModule) << ", " << Str(lpProcName);
   long error;
-  if (Injected("GetProcAddress", &error) || hModule != kWinmmModule || S().nWinmmRefs <= 0 || !lpProcName)
+  const int* pRefs = RefsOf(hModule);
+  if (Injected("GetProcAddress", &error) || !pRefs || *pRefs <= 0 || !lpProcName)
     return Log("GetProcAddress", args, static_cast<FARPROC>(nullptr));
   for (const auto& e : kExports)
-    if (strcmp(e.name, lpProcName) == 0) return Log("GetProcAddress", args, e.proc);
+    if (e.hModule == hModule && strcmp(e.name, lpProcName) == 0) return Log("GetProcAddress", args, e.proc);
   return Log("GetProcAddress", args, static_cast<FARPROC>(nullptr));
 }
 
 BOOL WINAPI FreeLibrary(HMODULE hLibModule) {
   std::ostringstream args;
   args << Hex(hLibModule);
-  if (hLibModule != kWinmmModule || S().nWinmmRefs <= 0) return Log("FreeLibrary", args, FALSE);
-  --S().nWinmmRefs;
+  int* pRefs = RefsOf(hLibModule);
+  if (!pRefs || *pRefs <= 0) return Log("FreeLibrary", args, FALSE);
+  --*pRefs;
   return Log("FreeLibrary", args, TRUE);
+}
+
+// Shown to nobody: the text and caption are logged, and the box is answered with OK.
+int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType) {
+  std::ostringstream args;
+  args << Hex(hWnd) << ", " << Str(lpText) << ", " << Str(lpCaption) << ", 0x" << std::hex << uType;
+  long error;
+  if (Injected("MessageBoxA", &error)) return Log("MessageBoxA", args, 0);
+  return Log("MessageBoxA", args, IDOK);
 }
 
 // Standard output only: a console program's one way to report.

@@ -102,7 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   {
     const size_t nOpenKeys = hostwin32::OpenKeyCount();
     hostwin32::ClearCalls();
-    const int nExit = RunOptStatus();
+    const int nExit = RunOptStatus("optstatus.exe");
     for (const char* writer : {"RegCreateKeyA", "RegSetValueExA", "mixerSetControlDetails"})
       Check(hostwin32::CountCalls(writer) == 0);
     Check(hostwin32::OpenKeyCount() == nOpenKeys && hostwin32::LoadedLibraryCount() == 0);
@@ -148,7 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   run("optswitch.exe", false);
 
   const size_t nOpenKeys = hostwin32::OpenKeyCount();  // not all closed if closing failed
-  const int nBackupExit = RunOptBackup();
+  const int nBackupExit = RunOptBackup("optbackup.exe");
   Check(nBackupExit == kExitDone || nBackupExit == kExitFailed);
   Check(hostwin32::OpenKeyCount() == nOpenKeys);
   return 0;

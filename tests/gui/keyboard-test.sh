@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # tests/gui/keyboard-test.sh: Beamset driven by the keyboard alone, xdotool typing into the focused window, on the
 # NT family over custom on-values: Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp switch the page shown;
-# Tab to OK and Enter close it having written nothing, both tabs seen; Escape closes it without writing.
+# Tab to OK and Enter close it having written nothing, both tabs seen; Alt+Space opens the window menu, whose last
+# item is the About box, as the README tells; Escape closes it without writing.
 # Usage: keyboard-test.sh
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -62,6 +63,9 @@ KEYS
 fi
 
 if start; then
+  xdotool key alt+space Up Return
+  ui_window 'About Beamset' >/dev/null || fail "Alt+Space, Up, Enter opened no About box"
+  xdotool key Escape
   xdotool key ctrl+Tab Escape
   ui_wait_exit 10 || { fail "Escape did not close Beamset"; ui_stop; }
   expect_unchanged "Escape"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# tests/gui/restart-now-test.sh: "Restart now" really restarts, on the NT family and on Windows 98. Under Wine
-# the forced restart ends every process of the prefix, so this throwaway prefix is driven from the Linux side
-# with the real pointer: change the output, Apply, "Restart now"; Beamset must end, the simulated boot must
+# tests/gui/restart-now-test.sh: "Restart now" really restarts, on the NT family and on Windows 98, and as the oldest
+# of each family, NT 4.0 (through the token functions bound at run time) and Windows 95. Under Wine the forced
+# restart ends every process of the prefix, so this throwaway prefix is driven from the Linux side with the real
+# pointer: change the output, Apply, "Restart now"; Beamset must end, the simulated boot must
 # run the prefix's RunOnce entry (a marker the probe writes), and the output must be written as chosen.
 # Usage: restart-now-test.sh
 set -euo pipefail
@@ -40,6 +41,8 @@ while read -r version seed want <&3; do
 done 3<<'CASES'
 winxp set:drv:SPDIFOutputSource:bin:02000000 drv:SPDIFOutputSource=bin:4:00000000
 win98 set:cpl:SourceSelection:bin:02000000 cpl:SourceSelection=bin:4:FF000000
+nt40 set:drv:SPDIFOutputSource:bin:02000000 drv:SPDIFOutputSource=bin:4:00000000
+win95 set:cpl:SourceSelection:bin:02000000 cpl:SourceSelection=bin:4:FF000000
 CASES
 
 [ "$failures" -eq 0 ] && echo "restart now: ok"

@@ -75,8 +75,8 @@ int DirectionOf(const hostwin32::Call& call) {
 }
 
 int RunPass(const char* commandLine) {
-  if (Runs(commandLine, "optbackup.exe")) return RunOptBackup();
-  if (Runs(commandLine, "optstatus.exe")) return RunOptStatus();
+  if (Runs(commandLine, "optbackup.exe")) return RunOptBackup(commandLine);
+  if (Runs(commandLine, "optstatus.exe")) return RunOptStatus(commandLine);
   return RunOptSwitch(commandLine);
 }
 

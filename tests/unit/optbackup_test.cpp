@@ -36,7 +36,7 @@ TEST_F(OptBackupTest, RecordsEachFamilysState) {
       Seed(kDriverServiceKey, kValueEnableOutput, c.enableOutput);
     }
     hostwin32::ClearCalls();
-    EXPECT_EQ(kExitDone, RunOptBackup());
+    EXPECT_EQ(kExitDone, RunOptBackup("optbackup.exe"));
     EXPECT_EQ(Text(c.in, b9x), Value(kPatchKeyUpper, kValueStateInput));
     EXPECT_EQ(Text(c.out, b9x), Value(kPatchKeyUpper, kValueStateOutput));
     EXPECT_EQ(static_cast<DWORD>(REG_SZ), TypeOf(kPatchKey, kValueStateOutput));
@@ -48,12 +48,12 @@ TEST_F(OptBackupTest, RecordsEachFamilysState) {
 
 TEST_F(OptBackupTest, OtherFamiliesOnlyCreateTheKey) {
   hostwin32::SetPlatformId(kWin32sFamily);
-  EXPECT_EQ(kExitDone, RunOptBackup());
+  EXPECT_EQ(kExitDone, RunOptBackup("optbackup.exe"));
   EXPECT_TRUE(hostwin32::KeyExists(kPatchKey));
   EXPECT_EQ(Missing(), Value(kPatchKey, kValueStateInput));
   EXPECT_EQ(0u, hostwin32::OpenKeyCount());
   hostwin32::FailCall("RegCreateKeyA", 1, ERROR_ACCESS_DENIED);  // the key is all it has to do
-  EXPECT_EQ(kExitFailed, RunOptBackup());
+  EXPECT_EQ(kExitFailed, RunOptBackup("optbackup.exe"));
 }
 
 }  // namespace

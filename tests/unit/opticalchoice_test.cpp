@@ -91,7 +91,7 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
     DWORD family;
     bool bDriver;      // the driver's key is installed (on the 95 family, the card's mixer too)
     const char* fail;  // this call of this function fails with access denied
-    int nth;
+    int nth;           // 0 for the mixer's read of entry 7's mute
     const char* seed;  // input, output, saved input, saved output; "-" for none
     int nInput, nOutput;
     ApplyFault input, output;
@@ -111,7 +111,9 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
       {"nt no choice touches nothing", kNtFamily, true, nullptr, 0, "02000000 00000000 - 03010000", N, N, kOk, kOk, "",
        "02000000 00000000 - 03010000"},
       {"nt no driver", kNtFamily, false, nullptr, 0, "- - - 03010000", E, D, kNoKey, kNoKey, "", "- - - 03010000"},
-      {"nt no driver, nothing chosen", kNtFamily, false, nullptr, 0, "- - - 03010000", N, N, kOk, kOk, "", "- - - 03010000"},
+      {"nt no driver, nothing chosen", kNtFamily, false, nullptr, 0, "- - - -", N, N, kOk, kOk, "", "- - - -"},
+      {"nt no driver, patch key denied: the driver is named", kNtFamily, false, "RegCreateKeyA", 1, "- - - -", E, N,
+       kNoKey, kOk, "", "- - - -"},
       {"nt driver key denied", kNtFamily, true, "RegOpenKeyExA", 1, "02000000 00000000 - 03010000", D, E, kDenied, kDenied, "",
        "02000000 00000000 - 03010000"},
       {"nt patch key denied", kNtFamily, true, "RegCreateKeyA", 1, "02000000 00000000 - 03010000", D, D, kDenied, kOk, "",
@@ -131,6 +133,8 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
       {"95 no mixer, no control panel key", k9xFamily, false, nullptr, 0, "- - - -", D, D, kNoMixer, kNoKey, "", "- - - -"},
       {"95 mute not taken", k9xFamily, true, "mixerSetControlDetails", 1, "01 02000000 - -", D, D, kRefused, kOk, "o",
        "01 FF000000 - 02000000"},
+      {"95 mute unreadable but written", k9xFamily, true, "mixerGetControlDetailsA", 0, "01 02000000 - -", D, N, kOk,
+       kOk, "i", "00 02000000 - -"},
       {"95 patch key denied: no rights to blame", k9xFamily, true, "RegCreateKeyA", 1, "01 02000000 - -", N, D, kOk, kWrite, "",
        "01 02000000 - -"},
       {"95 enabled, patch key denied", k9xFamily, true, "RegCreateKeyA", 1, "01 FF000000 - 02000000", N, E, kOk, kWrite, "",
@@ -156,7 +160,15 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
     Seed(kPatchKey, kValueSavedInput, FromHex(savedIn));
     Seed(kPatchKey, kValueSavedOutput, FromHex(savedOut));
     hostwin32::SetPlatformId(c.family);
-    if (c.fail) hostwin32::FailCall(c.fail, c.nth, ERROR_ACCESS_DENIED);
+    int nth = c.nth;
+    if (c.fail && nth == 0) {  // the apply opens and reads the card as a fresh mixer does
+      CCardMixer probe;
+      probe.Open(nullptr);
+      probe.Refresh(0);
+      nth = NthCallWith(c.fail, OpticalMuteArg());
+      hostwin32::ClearCalls();
+    }
+    if (c.fail) hostwin32::FailCall(c.fail, nth, ERROR_ACCESS_DENIED);
 
     CCardMixer mixer;
     const OpticalApplyResult result = ApplyOpticalChoices(c.nInput, c.nOutput, mixer);
@@ -174,6 +186,8 @@ TEST_F(OpticalChoiceTest, ApplyTable) {
                            Hex(Value(kPatchKey, kValueSavedOutput)));
     EXPECT_EQ(0u, hostwin32::OpenKeyCount());
     EXPECT_FALSE(hostwin32::KeyExists(b9x ? kDriverServiceKey : kControlPanelKey));
+    if (c.nInput == N && c.nOutput == N)  // nothing to apply: no key is opened or created, the card left alone
+      EXPECT_EQ(hostwin32::CountCalls("GetVersionExA"), hostwin32::Calls().size());
   }
 }
 

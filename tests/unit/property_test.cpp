@@ -116,7 +116,7 @@ class PropertyTest : public HostTest, public testing::WithParamInterface<Param> 
 
   void OptBackupRecordsTheInput() {
     PlanFault();
-    const int nExit = RunOptBackup();
+    const int nExit = RunOptBackup("optbackup.exe");
     ExpectExitFor(true, nExit, m_tally.nOptBackup);
     if (HasFatalFailure()) return;
     const bool bInputOn = m_b9x ? !m_bMuted : Direction(0)->IsOn(Direction(0)->Now());
@@ -128,7 +128,7 @@ class PropertyTest : public HostTest, public testing::WithParamInterface<Param> 
   void OptStatusReadsEachDirectionAsItIs() {
     PlanFault();
     hostwin32::ClearConsoleOutput();
-    const int nExit = RunOptStatus();
+    const int nExit = RunOptStatus("optstatus.exe");
     ExpectExitFor(true, nExit, m_tally.nOptStatus);
     if (HasFatalFailure()) return;
     const std::string report = "\n" + hostwin32::ConsoleOutput();

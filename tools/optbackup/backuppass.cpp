@@ -4,11 +4,20 @@
 #include <windows.h>
 
 #include "cardmixer.h"
+#include "commandline.h"
 #include "opticalregistry.h"
 #include "opticalstore.h"
 #include "toolexit.h"
+#include "usagebox.h"
 
 namespace {
+
+const char kUsage[] =
+    "Usage: optbackup\n\n"
+    "Records whether the sound card's optical input and output are on, as BkupInput and BkupOutput (1 on, "
+    "0 off) in the suite's patch key in the registry. It changes no setting.\n\n"
+    "On Windows 2000 and later, run it as an administrator. Exit code 0: done; 1: something could not be read "
+    "or recorded. optstatus shows the record.";
 
 // One character, given with a length of 1. The system reads past that length for a text: NT adds
 // the next byte when it is zero, and the 95 family stores up to the terminator whatever the length.
@@ -32,7 +41,8 @@ bool RecordBoth(const OpticalStore& store) {
 
 }  // namespace
 
-int RunOptBackup() {
+int RunOptBackup(const char* pszCommandLine) {
+  if (IsHelpRequest(ArgumentString(pszCommandLine))) return ShowUsageBox("optbackup", kUsage) ? kExitDone : kExitFailed;
   OpticalStore store = {GetPlatformFamily(), &kOptBackupVariant, nullptr, nullptr, nullptr};
   // Created before the family is looked at, so it exists on every family.
   bool bDone = RegCreateKeyA(HKEY_LOCAL_MACHINE, store.pVariant->pszPatchKey, &store.hPatch) == ERROR_SUCCESS;

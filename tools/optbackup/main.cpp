@@ -1,6 +1,6 @@
-// tools/optbackup/main.cpp: entry point; the command line is ignored.
+// tools/optbackup/main.cpp: entry point; the command line comes from the system, not the runtime's copy.
 #include <windows.h>
 
 #include "backuppass.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunOptBackup(); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunOptBackup(GetCommandLineA()); }

@@ -1,6 +1,6 @@
-// tools/optstatus/main.cpp: entry point; the command line is ignored.
+// tools/optstatus/main.cpp: entry point; the command line comes from the system, not the runtime's copy.
 #include <windows.h>
 
 #include "statuspass.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunOptStatus(); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return RunOptStatus(GetCommandLineA()); }

@@ -5,12 +5,21 @@
 #include <windows.h>
 
 #include "cardmixer.h"
+#include "commandline.h"
 #include "opticalregistry.h"
 #include "opticalstore.h"
 #include "statustext.h"
 #include "toolexit.h"
 
 namespace {
+
+const char kUsage[] =
+    "Usage: optstatus\r\n\r\n"
+    "Shows whether the sound card's optical input and output are on, the driver's values,\r\n"
+    "the values saved for switching them back on, and optbackup's record, as lines of the\r\n"
+    "form \"name: value\". It changes nothing and needs no administrator rights.\r\n\r\n"
+    "Exit code 0: everything there could be read; 1: the driver is not installed, or\r\n"
+    "something could not be read.\r\n";
 
 const char kNotRead[] = "not read";
 const DWORD kRecordCapacity = 4;  // optbackup writes one character
@@ -64,8 +73,9 @@ bool ReportSaved(StatusText& text, const OpticalStore& store, LONG lPatch, Optic
   if (!OpticalValueName(store, direction)) return true;
   BYTE saved[kSavedLength];
   DWORD cbStored = 0;
-  const LONG lResult =
-      lPatch == ERROR_SUCCESS ? QueryFirstBytes(store.hPatch, names.pszSavedValue, saved, sizeof saved, &cbStored) : lPatch;
+  const LONG lResult = lPatch == ERROR_SUCCESS
+                           ? QueryFirstBytes(store.hPatch, names.pszSavedValue, saved, sizeof saved, &cbStored)
+                           : lPatch;
   if (lResult == ERROR_SUCCESS)
     text.AddBytes(names.pszSaved, saved, Shown(cbStored, sizeof saved));
   else
@@ -73,10 +83,11 @@ bool ReportSaved(StatusText& text, const OpticalStore& store, LONG lPatch, Optic
   return IsReadOrAbsent(lResult);
 }
 
-bool ReportDirection(StatusText& text, const OpticalStore& store, bool bInstalled, LONG lPatch,
+// The state is left out where there is nothing to read it from.
+bool ReportDirection(StatusText& text, const OpticalStore& store, bool bStateThere, LONG lPatch,
                      OpticalDirection direction) {
   const DirectionNames& names = direction == OpticalInput ? kInputNames : kOutputNames;
-  bool bRead = !bInstalled || ReportState(text, store, direction, names);
+  bool bRead = !bStateThere || ReportState(text, store, direction, names);
   bRead &= ReportSaved(text, store, lPatch, direction, names);
   return bRead;
 }
@@ -109,14 +120,16 @@ bool Report(StatusText& text) {
   const LONG lPatch = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kPatchKey, 0, KEY_READ, &store.hPatch);
 
   CCardMixer mixer;
-  // Only the mute of entry 7 is read of the card; the mixer is not opened without the driver's key.
-  if (bInstalled && !bNt) {
-    mixer.Open(nullptr);
+  bool bMixerFound = false;
+  // The 95 family's input is the card's mute, which the other programs switch with or without the control
+  // panel key; only the mute of entry 7 is read of the card.
+  if (!bNt) {
+    bMixerFound = mixer.Open(nullptr);
     mixer.Refresh(0);
     store.pMixer = &mixer;
   }
   bool bRead = bInstalled;
-  bRead &= ReportDirection(text, store, bInstalled, lPatch, OpticalInput);
+  bRead &= ReportDirection(text, store, bInstalled || bMixerFound, lPatch, OpticalInput);
   bRead &= ReportDirection(text, store, bInstalled, lPatch, OpticalOutput);
   bRead &= ReportRecord(text, store.hPatch, lPatch, "backup-input", kValueStateInput);
   bRead &= ReportRecord(text, store.hPatch, lPatch, "backup-output", kValueStateOutput);
@@ -127,7 +140,9 @@ bool Report(StatusText& text) {
 
 }  // namespace
 
-int RunOptStatus() {
+int RunOptStatus(const char* pszCommandLine) {
+  if (IsHelpRequest(ArgumentString(pszCommandLine)))
+    return WriteText(GetStdHandle(STD_OUTPUT_HANDLE), kUsage, sizeof kUsage - 1) ? kExitDone : kExitFailed;
   StatusText text;
   const bool bRead = Report(text);
   const bool bWritten = text.Write(GetStdHandle(STD_OUTPUT_HANDLE));

@@ -2,5 +2,6 @@
 // optbackup's record, changing nothing.
 #pragma once
 
-// Writes the report to standard output; returns the exit code.
-int RunOptStatus();
+// Writes the report to standard output; returns the exit code. The command line (as GetCommandLineA gives
+// it) is ignored but for "/?", which prints the usage and reads nothing.
+int RunOptStatus(const char* pszCommandLine);

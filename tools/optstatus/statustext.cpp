@@ -49,8 +49,10 @@ void StatusText::AddText(const char* pszName, const BYTE* pb, DWORD cb) {
   AddLine(pszName, cch ? sz : "empty");
 }
 
-bool StatusText::Write(HANDLE hOutput) const {
-  if (!m_bComplete || !hOutput || hOutput == INVALID_HANDLE_VALUE) return false;
+bool StatusText::Write(HANDLE hOutput) const { return m_bComplete && WriteText(hOutput, m_sz, m_cch); }
+
+bool WriteText(HANDLE hOutput, const char* pch, DWORD cch) {
+  if (!hOutput || hOutput == INVALID_HANDLE_VALUE) return false;
   DWORD cbWritten = 0;
-  return WriteFile(hOutput, m_sz, m_cch, &cbWritten, nullptr) && cbWritten == m_cch;
+  return WriteFile(hOutput, pch, cch, &cbWritten, nullptr) && cbWritten == cch;
 }

@@ -24,3 +24,6 @@ class StatusText {
   DWORD m_cch;
   bool m_bComplete;
 };
+
+// The characters to the handle in one piece; false unless all of them were written.
+bool WriteText(HANDLE hOutput, const char* pch, DWORD cch);

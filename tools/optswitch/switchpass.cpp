@@ -7,8 +7,21 @@
 #include "opticalregistry.h"
 #include "opticalstore.h"
 #include "toolexit.h"
+#include "usagebox.h"
 
 namespace {
+
+const char kUsage[] =
+    "Usage: optswitch [BOTH | IN | OUT]\n\n"
+    "Switches the sound card's optical input and output off, or back on with the value saved when each was "
+    "switched off. Only the first character of the argument counts, in upper case:\n\n"
+    "B (BOTH): both off\n"
+    "I (IN): the input off, the output back on\n"
+    "O (OUT): the output off, the input back on\n"
+    "anything else, or nothing: both back on\n\n"
+    "On Windows 2000 and later, run it as an administrator. The change takes effect when the computer restarts "
+    "(on Windows 95/98/Me the input at once). Exit code 0: done; 1: something could not be switched. optstatus "
+    "shows the result.";
 
 // Saves the direction's on-value, then switches it off or back to its saved value.
 bool SwitchDirection(const OpticalStore& store, OpticalDirection direction, bool bDisable) {
@@ -33,7 +46,9 @@ SwitchRequest ParseSwitchRequest(const char* pszArguments) {
 }
 
 int RunOptSwitch(const char* pszCommandLine) {
-  const SwitchRequest request = ParseSwitchRequest(ArgumentString(pszCommandLine));
+  const char* pszArguments = ArgumentString(pszCommandLine);
+  if (IsHelpRequest(pszArguments)) return ShowUsageBox("optswitch", kUsage) ? kExitDone : kExitFailed;
+  const SwitchRequest request = ParseSwitchRequest(pszArguments);
   OpticalStore store = {GetPlatformFamily(), &kOptSwitchVariant, nullptr, nullptr, nullptr};
   bool bDone = true;
 

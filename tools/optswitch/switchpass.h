@@ -11,5 +11,6 @@ struct SwitchRequest {
 
 SwitchRequest ParseSwitchRequest(const char* pszArguments);
 
-// Runs the pass for a full command line as GetCommandLineA gives it; returns the exit code.
+// Runs the pass for a full command line as GetCommandLineA gives it; returns the exit code. "/?" shows the
+// usage and changes nothing.
 int RunOptSwitch(const char* pszCommandLine);

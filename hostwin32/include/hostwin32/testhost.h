@@ -35,7 +35,7 @@ void DeleteKey(const std::string& path);  // with its subkeys
 void SetValue(const std::string& path, const std::string& name, DWORD dwType, const std::vector<BYTE>& data);
 bool GetValue(const std::string& path, const std::string& name, RegValue* pValue);
 size_t OpenKeyCount();     // handles handed out and not yet closed
-int LoadedLibraryCount();  // winmm loads not yet freed
+int LoadedLibraryCount();  // winmm and user32 loads not yet freed
 
 mixermodel::Mixer& Mixer();
 

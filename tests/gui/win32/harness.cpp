@@ -1,6 +1,7 @@
 // tests/gui/win32/harness.cpp: the probe dialog and the scripted modal run.
 #include "harness.h"
 
+#include <stdlib.h>
 #include <string.h>
 
 #include "check.h"
@@ -29,6 +30,26 @@ LRESULT CProbeDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCACTIVATE && !wParam) ++(lResult ? m_nDeactivationsAllowed : m_nDeactivationsRefused);
   return lResult;
 }
+
+namespace {
+
+size_t g_cbFailAllocation = 0;
+
+}  // namespace
+
+// This program's own allocation: out of memory, the shipped programs' operator new gives null, and everything
+// built with -fcheck-new checks for it instead of constructing on it.
+void* operator new(size_t cb) {
+  if (cb != 0 && cb == g_cbFailAllocation) {
+    g_cbFailAllocation = 0;
+    return NULL;
+  }
+  return malloc(cb ? cb : 1);
+}
+
+void FailNextAllocation(size_t cb) { g_cbFailAllocation = cb; }
+
+bool AllocationFailurePending() { return g_cbFailAllocation != 0; }
 
 namespace {
 
@@ -102,6 +123,20 @@ HWND FindThreadWindow(const char* pszTitle) {
   FindData data = {pszTitle, NULL};
   ::EnumThreadWindows(::GetCurrentThreadId(), FindProc, reinterpret_cast<LPARAM>(&data));
   return data.hWnd;
+}
+
+void PressKey(UINT vk, bool bCtrl, bool bShift) {
+  BYTE keys[256];
+  ::GetKeyboardState(keys);
+  keys[VK_CONTROL] = bCtrl ? 0x80 : 0;
+  keys[VK_SHIFT] = bShift ? 0x80 : 0;
+  ::SetKeyboardState(keys);
+  HWND hFocus = ::GetFocus();
+  ::PostMessageA(hFocus, WM_KEYDOWN, vk, 0x00000001);
+  ::PostMessageA(hFocus, WM_KEYUP, vk, 0xC0000001);
+  Pump();
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+  ::SetKeyboardState(keys);
 }
 
 void ClickItem(HWND hParent, int nID) { ::SendMessageA(::GetDlgItem(hParent, nID), BM_CLICK, 0, 0); }

@@ -38,6 +38,10 @@ int RunScripted(TScript script) {
   return RunScripted(dlg, script);
 }
 
+// The next allocation of cb bytes fails, as when memory runs out (0 for none); whether one is still to fail.
+void FailNextAllocation(size_t cb);
+bool AllocationFailurePending();
+
 // Dispatches what is queued, through the thread's pre-translation like the dialog's loop does.
 void Pump();
 
@@ -47,6 +51,8 @@ bool SameBitmap(HBITMAP hBitmap, UINT nIDResource);
 // A visible window of this thread with the given title or, for a null title, any visible owned one; or null.
 HWND FindThreadWindow(const char* pszTitle);
 
+// A key as the dialog's loop gets it: posted to the focused window, the modifiers held in the thread's key state.
+void PressKey(UINT vk, bool bCtrl, bool bShift);
 // A button of the dialog or of a page clicked as the user would.
 void ClickItem(HWND hParent, int nID);
 // The page of the sheet, shown through its tab.

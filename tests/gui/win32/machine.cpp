@@ -52,6 +52,13 @@ void SetValueHex(const char* pszKey, const char* pszName, const char* pszHex) {
 
 void DeleteKeyOf(const char* pszKey) { ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, KeyPath(pszKey)); }
 
+bool KeyPresent(const char* pszKey) {
+  HKEY hKey = NULL;
+  if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, KeyPath(pszKey), 0, KEY_READ, &hKey) != ERROR_SUCCESS) return false;
+  ::RegCloseKey(hKey);
+  return true;
+}
+
 void SetKeyReadOnly(const char* pszKey, bool bReadOnly) {
   HKEY hKey = NULL;
   if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, KeyPath(pszKey), 0, WRITE_DAC, &hKey) != ERROR_SUCCESS) return;

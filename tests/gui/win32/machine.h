@@ -9,6 +9,7 @@ void ResetMachine();
 // "patch". A null hex deletes the value; DeleteKeyOf removes the whole key.
 void SetValueHex(const char* pszKey, const char* pszName, const char* pszHex);
 void DeleteKeyOf(const char* pszKey);
+bool KeyPresent(const char* pszKey);
 // Everyone may read the key but not change it (an account without administrator rights), or anything again.
 void SetKeyReadOnly(const char* pszKey, bool bReadOnly);
 // The value's bytes in upper-case hex, "absent" when there is none; valid until the next call.

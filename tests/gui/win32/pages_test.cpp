@@ -42,10 +42,15 @@ void RunStateCases(const StateCase* pCases, int nCases, bool b9x) {
       SetValueHex("drv", kValueOutputSource, c.pszOutput);
     }
     const int nBefore = CheckFailures();
-    RunScripted([&](CProbeDlg& dlg) {
-      ForEachPage(dlg, [&](CPropertyPage& page, int nPage) { CHECK_EQ(CheckedRadio(page.m_hWnd), c.nChecked[nPage]); });
-      dlg.EndDialog(IDCANCEL);
-    });
+    // OK over choices already so, or none: nothing to say, to write or to create.
+    CHECK_EQ(RunScripted([&](CProbeDlg& dlg) {
+               ForEachPage(dlg, [&](CPropertyPage& p, int n) { CHECK_EQ(CheckedRadio(p.m_hWnd), c.nChecked[n]); });
+               const ModalLog log = ClickAnswered(dlg, IDOK);
+               CHECK_STR(log.szOrder, "");
+               if (dlg.ContinueModal()) dlg.EndDialog(IDCANCEL);
+             }),
+             IDOK);
+    if (c.nChecked[0] == 0 && c.nChecked[1] == 0) CHECK(!KeyPresent("patch"));
     if (CheckFailures() != nBefore) printf("  in case %d (%s, %s)\n", i, c.pszInput, c.pszOutput);
   }
 }
@@ -80,8 +85,7 @@ GUI_TEST_ON(0, NoStateShownAndNothingWrittenWhereNothingIsSwitched) {
   CHECK_STR(ValueHex("drv", "SPDIFEnableInput"), "01000000");
   CHECK_STR(ValueHex("drv", "SPDIFOutputSource"), "02000000");
   CHECK_STR(ValueHex("cpl", "SourceSelection"), "02000000");
-  HKEY hKey = NULL;
-  CHECK(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, kPatchKey, 0, KEY_READ, &hKey) != ERROR_SUCCESS);
+  CHECK(!KeyPresent("patch"));
 }
 
 // Each description appears only inside its radio button's zone: widened 10 pixels left and up and 5 down, its

@@ -7,25 +7,6 @@
 #include "harness.h"
 #include "resource.h"
 
-namespace {
-
-// A key as the dialog's loop gets it: posted to the focused window, the modifiers held in the thread's key state.
-void PressKey(UINT vk, bool bCtrl, bool bShift) {
-  BYTE keys[256];
-  ::GetKeyboardState(keys);
-  keys[VK_CONTROL] = bCtrl ? 0x80 : 0;
-  keys[VK_SHIFT] = bShift ? 0x80 : 0;
-  ::SetKeyboardState(keys);
-  HWND hFocus = ::GetFocus();
-  ::PostMessageA(hFocus, WM_KEYDOWN, vk, 0x00000001);
-  ::PostMessageA(hFocus, WM_KEYUP, vk, 0xC0000001);
-  Pump();
-  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
-  ::SetKeyboardState(keys);
-}
-
-}  // namespace
-
 // A click on a tab, even the shown page's, selects its page and invalidates the whole window.
 GUI_TEST(TabsSwitchPagesAndRepaintTheWindow) {
   RunScripted([](CProbeDlg& dlg) {

@@ -5,6 +5,7 @@
 #include "check.h"
 #include "guitest.h"
 #include "harness.h"
+#include "machine.h"
 #include "resource.h"
 
 GUI_TEST(StartsWithReleasedPicturesTheInputTabAndItsTitleAndIcon) {
@@ -82,6 +83,28 @@ GUI_TEST(EveryWindowStandsAtIts96DpiPixels) {
     }
     dlg.EndDialog(IDCANCEL);
   });
+}
+
+// Out of memory for the sheet: the window still starts, without pages; the tabs, the page keys and Apply find
+// nothing to do, and OK closes it having written nothing.
+GUI_TEST(SheetThatCannotBeAllocatedLeavesAWindowThatStartsAndCloses) {
+  FailNextAllocation(sizeof(COpticalPropSheet));
+  ModalLog log = {};
+  const int nResult = RunScripted([&](CProbeDlg& dlg) {
+    CHECK(!AllocationFailurePending());
+    CHECK(dlg.m_pSheet == NULL);
+    CHECK(::IsWindowVisible(dlg.m_hWnd));
+    ClickItem(dlg.m_hWnd, IDC_OUTPUT_TAB);
+    PressKey(VK_TAB, true, false);
+    log = ClickAnswered(dlg, IDC_APPLY);
+    ClickItem(dlg.m_hWnd, IDOK);
+  });
+  FailNextAllocation(0);
+  CHECK_EQ(nResult, IDOK);
+  CHECK_STR(log.szOrder, "");
+  CHECK_STR(ValueHex("drv", "SPDIFEnableInput"), "01000000");
+  CHECK_STR(ValueHex("drv", "SPDIFOutputSource"), "02000000");
+  CHECK_STR(ValueHex("patch", "OLD_SDPIF_VALUE_IN"), "absent");
 }
 
 // Keyboard and pointer cannot reach comctl32's own buttons, and neither window erases (a known colour

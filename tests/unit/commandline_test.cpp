@@ -1,6 +1,9 @@
-// tests/unit/optswitch_test.cpp: optswitch's command line. What a run leaves is checked by the property, fault and
+// tests/unit/commandline_test.cpp: the tools' command lines: what optswitch's argument asks for, and "/?", which
+// every tool answers with its usage and nothing else. What a run leaves is checked by the property, fault and
 // Wine tests.
+#include "backuppass.h"
 #include "hostfixture.h"
+#include "statuspass.h"
 #include "switchpass.h"
 #include "toolexit.h"
 
@@ -42,6 +45,38 @@ TEST(OptSwitchCommandLine, FirstCharacterAfterTheProgramNameDecides) {
     const SwitchRequest r = ParseSwitchRequest(ArgumentString(c.commandLine));
     EXPECT_EQ(c.bInput, r.bDisableInput) << c.commandLine;
     EXPECT_EQ(c.bOutput, r.bDisableOutput) << c.commandLine;
+  }
+}
+
+// "/?" alone, blanks after it aside, shows the usage in a message box or on the console, and nothing is read or
+// written; a usage that could not be shown is a failure. Anything else keeps its meaning.
+TEST(ToolCommandLine, HelpShowsTheUsageAndTouchesNothing) {
+  for (const char* s : {"/? IN", "/?x", "-?", "/", "\"/?\""}) EXPECT_FALSE(IsHelpRequest(s)) << s;
+  const struct {
+    const char* commandLine;
+    int (*pfnRun)(const char*);
+    const char* shownBy;  // the call that shows the usage
+    const char* usage;    // how it begins
+  } kTools[] = {
+      {"\"C:\\Program Files\\Beamset\\optswitch.exe\" /?", RunOptSwitch, "MessageBoxA", "Usage: optswitch [BOTH"},
+      {"optbackup.exe /? \t", RunOptBackup, "MessageBoxA", "Usage: optbackup\n"},
+      {"optstatus.exe /?", RunOptStatus, "WriteFile", "Usage: optstatus\r\n"},
+  };
+  for (const auto& t : kTools) {
+    SCOPED_TRACE(t.commandLine);
+    hostwin32::Reset();
+    hostwin32::SetPlatformId(k9xFamily);  // where every tool would also reach for the card
+    EXPECT_EQ(kExitDone, t.pfnRun(t.commandLine));
+    std::string shown = hostwin32::ConsoleOutput();
+    for (const hostwin32::Call& c : hostwin32::Calls()) {
+      if (c.function == "MessageBoxA") shown += c.args;
+      EXPECT_TRUE(c.function.compare(0, 3, "Reg") != 0 && c.function.compare(0, 5, "mixer") != 0) << c.function;
+    }
+    EXPECT_NE(std::string::npos, shown.find(t.usage)) << shown;
+    EXPECT_EQ(0, hostwin32::LoadedLibraryCount());
+    hostwin32::Reset();
+    hostwin32::FailCall(t.shownBy, 1, ERROR_ACCESS_DENIED);
+    EXPECT_EQ(kExitFailed, t.pfnRun(t.commandLine));
   }
 }
 
