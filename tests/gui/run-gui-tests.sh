@@ -18,7 +18,7 @@ cd "$dir"
 
 # Each row: the Windows version the program sees, the screen's DPI, the dialog font (the packaged bitmap MS Sans
 # Serif, or a substitute), and the dialog units 8-point MS Sans Serif gets there, which the program must report:
-# a setting that did not take fails its row rather than passing it at 96 DPI.
+# a setting that did not take fails its row rather than passing it at 96 DPI. The substitution stays: it comes last.
 failed=0 shown_dpi=96
 while read -r version dpi font units; do
   echo "# $version at $dpi DPI, $font MS Sans Serif"
