@@ -8,6 +8,7 @@
 #include "resource.h"
 #include "restartdlg.h"
 #include "skinbitmap.h"
+#include "skinlayout.h"
 
 namespace {
 
@@ -105,6 +106,7 @@ void CBeamsetDlg::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CBeamsetDlg::OnInitDialog() {
   CDialog::OnInitDialog();
+  LayOutInSkinPixels(*this, IDD_BEAMSET_DIALOG);
 
   // Before the system menu is asked for: some systems give none to a window without WS_SYSMENU.
   ::SetWindowLongA(m_hWnd, GWL_STYLE, ::GetWindowLongA(m_hWnd, GWL_STYLE) | WS_SYSMENU | WS_MINIMIZEBOX);
@@ -143,11 +145,9 @@ BOOL CBeamsetDlg::OnInitDialog() {
     delete m_pSheet;
     m_pSheet = NULL;
   }
-  if (m_pSheet != NULL) {
-    CRect rcSheet;
-    m_pSheet->GetWindowRect(&rcSheet);
-    m_pSheet->MoveWindow(-4, 60, rcSheet.Width(), rcSheet.Height(), TRUE);
-  }
+  // Where comctl32 puts the sheet and its pages with MS Sans Serif at 96 DPI: the pages cover the skin's
+  // panel from (6, 89), and the sheet reaches past the window.
+  if (m_pSheet != NULL) m_pSheet->PlaceInPixels(CRect(-4, 60, 516, 436), CRect(10, 29, 510, 365));
 
   SetWindowText("Corvane Beamset");  // for the taskbar; there is no caption bar
   SetIcon(m_hIcon, TRUE);

@@ -9,7 +9,7 @@
 // alone where the state could not be read or the family switches nothing.
 void ShowOpticalState(CWnd& page, OpticalDirection direction, int& nState);
 
-// 11-point Arial at the page's resolution, given to the descriptions, the radio buttons and the heading.
+// 11-point Arial at 96 DPI, given to the descriptions, the radio buttons and the heading.
 void SetPageFont(CWnd& page, CFont& font);
 
 // After either radio button was clicked: a changed selection flips nState and is counted, then nState

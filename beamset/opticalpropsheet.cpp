@@ -17,6 +17,21 @@ COpticalPropSheet::COpticalPropSheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT i
 
 COpticalPropSheet::~COpticalPropSheet() {}
 
+void COpticalPropSheet::PlaceInPixels(const CRect& rcSheet, const CRect& rcPages) {
+  MoveWindow(rcSheet);
+  // comctl32 fits a page it creates, such as the output page on its first showing, into the tab
+  // control's display area: the hidden tab control is made to hold exactly rcPages.
+  CWnd* pTab = GetDlgItem(AFX_IDC_TAB_CONTROL);
+  if (pTab != NULL) {
+    CRect rcTab = rcPages;
+    pTab->SendMessage(TCM_ADJUSTRECT, TRUE, reinterpret_cast<LPARAM>(&rcTab));
+    pTab->MoveWindow(rcTab);
+  }
+  for (int i = 0; i < GetPageCount(); ++i) {
+    if (GetPage(i)->m_hWnd != NULL) GetPage(i)->MoveWindow(rcPages);
+  }
+}
+
 void COpticalPropSheet::OnPaint() {
   CPaintDC dc(this);
   HWND hWndTab = ::GetDlgItem(m_hWnd, AFX_IDC_TAB_CONTROL);

@@ -15,6 +15,10 @@ class COpticalPropSheet : public CPropertySheet {
   CPropPageIn m_pageIn;    // page 0
   CPropPageOut m_pageOut;  // page 1
 
+  // Moves the sheet to rcSheet (in its parent's client area) and its pages, created or still to come, to
+  // rcPages (in its own), wherever comctl32 put them in its dialog font.
+  void PlaceInPixels(const CRect& rcSheet, const CRect& rcPages);
+
  protected:
   afx_msg void OnPaint();
   afx_msg BOOL OnEraseBkgnd(CDC* pDC);

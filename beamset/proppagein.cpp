@@ -5,6 +5,7 @@
 #include "opticalpage.h"
 #include "resource.h"
 #include "skinbitmap.h"
+#include "skinlayout.h"
 
 IMPLEMENT_DYNCREATE(CPropPageIn, CPropertyPage)
 
@@ -28,6 +29,7 @@ void CPropPageIn::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CPropPageIn::OnInitDialog() {
   CPropertyPage::OnInitDialog();  // -1 leaves both buttons unchecked
+  LayOutInSkinPixels(*this, IDD_PROPPAGE_IN);
   ReadCurrentState();
   SetPageFont(*this, m_font);
   return TRUE;

@@ -175,6 +175,10 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
   MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
 }
 
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
+  return ::SetWindowPos(m_hWnd, pWndInsertAfter != NULL ? pWndInsertAfter->m_hWnd : NULL, x, y, cx, cy, nFlags);
+}
+
 BOOL CWnd::ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
 
 BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }

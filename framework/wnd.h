@@ -63,6 +63,7 @@ class CWnd : public CCmdTarget {
   void ScreenToClient(LPRECT lpRect) const;
   void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE);
   void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
+  BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
   BOOL ShowWindow(int nCmdShow);
   BOOL IsWindowVisible() const;
   BOOL IsIconic() const;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # tests/gui/screenshot-test.sh: runs scripts/screenshot (Beamset used from end to end with the real pointer) on a
-# private Xvfb, then checks its pictures: both page shots are the 500 x 338 window with known pixels of the
-# background, page, tab and button bitmaps where they should land, and the prompt is its own window.
+# private Xvfb, at 96 DPI and again at 120, then checks its pictures: both page shots are the 500 x 338 window with
+# known pixels of the background, page, tab and button bitmaps where they should land, the same at 120 DPI but for
+# the radio buttons' circles, and the prompt is its own window, as large as the system's DPI makes it.
 # Usage: screenshot-test.sh
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -11,17 +12,35 @@ trap 'rm -rf "$shots"' EXIT
 
 unset DISPLAY  # its own display, so the pixels are ours alone
 timeout 150 "$root/scripts/screenshot" "$shots"
+timeout 150 "$root/scripts/screenshot" "$shots/120" 120
 
 failures=0
 pixel() { convert "$1" -format "%[hex:u.p{$2,$3}]" info: | cut -c1-6; }
 
+# Each DPI's shots, and the width of a dialog unit in pixels there: the prompt is 304 units wide, with a frame of
+# its own.
+while read -r dir unit; do
+  for shot in beamset beamset-output; do
+    size=$(identify -format '%wx%h' "$dir/$shot.png")
+    [ "$size" = "500x338" ] || { echo "FAIL $dir/$shot.png is $size, want 500x338"; failures=$((failures + 1)); }
+  done
+  width=$(identify -format '%w' "$dir/beamset-restart.png") least=$((304 * unit / 4))
+  [ "$width" -ge "$least" ] && [ "$width" -lt $((least + 44)) ] ||
+    { echo "FAIL the prompt in $dir is $width wide, want $least and a frame"; failures=$((failures + 1)); }
+done <<ROWS
+$shots 6
+$shots/120 8
+ROWS
+
+# At 120 DPI each page is the 96-DPI picture, pointer and description included, but for its radio buttons, whose
+# circles the system draws to its DPI, the label after them: outside their rectangles every pixel is the same.
+radios=(-draw 'rectangle 44,144 136,159' -draw 'rectangle 44,170 136,185')
 for shot in beamset beamset-output; do
-  size=$(identify -format '%wx%h' "$shots/$shot.png")
-  [ "$size" = "500x338" ] || { echo "FAIL $shot.png is $size, want 500x338"; failures=$((failures + 1)); }
+  convert "$shots/$shot.png" -fill black "${radios[@]}" "$shots/masked-96.png"
+  convert "$shots/120/$shot.png" -fill black "${radios[@]}" "$shots/masked-120.png"
+  differ=$(compare -metric AE "$shots/masked-96.png" "$shots/masked-120.png" null: 2>&1 || true)
+  [ "$differ" = 0 ] || { echo "FAIL $shot.png at 120 DPI: $differ pixels differ from 96 DPI"; failures=$((failures + 1)); }
 done
-# The prompt: 304 dialog units wide, with a frame of its own.
-width=$(identify -format '%w' "$shots/beamset-restart.png")
-[ "$width" -ge 456 ] && [ "$width" -lt 500 ] || { echo "FAIL the prompt is $width wide"; failures=$((failures + 1)); }
 
 # Where each bitmap's top-left corner lands in the window: the page at the page's place, the OK face inside its
 # button, each tab's two pictures on the tab.

@@ -54,6 +54,31 @@ wine_prefix_start() {
     /v 'MS Shell Dlg' /d 'MS Sans Serif' /f >/dev/null 2>&1
 }
 
+# wine_prefix_dpi DPI: the programs started from now on see a screen of DPI dots per inch (96 unless set).
+wine_prefix_dpi() {
+  local key
+  for key in 'HKCU\Control Panel\Desktop' 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts'; do
+    wine reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  done
+  _wp_restart_server
+}
+
+# wine_prefix_substitute_dialog_font: without the bitmap font Wine draws "MS Sans Serif" and "MS Shell Dlg" in
+# another (Liberation Sans), as Windows editions without it (East Asian ones) do: dialog units of 6 x 12 pixels.
+wine_prefix_substitute_dialog_font() {
+  rm -f "$WINEPREFIX/drive_c/windows/Fonts/sserife.fon"
+  wine reg delete 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' /v 'MS Shell Dlg' /f \
+    >/dev/null 2>&1
+  _wp_restart_server
+}
+
+# Wine reads the display and font settings as its server starts.
+_wp_restart_server() {
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  wineserver -p >/dev/null 2>&1 || true
+}
+
 # wine_app_version NAME.exe VERSION: the Windows version one program sees (win98, winxp, win31, ...).
 wine_app_version() {
   wine reg add "HKCU\\Software\\Wine\\AppDefaults\\$1" /v Version /d "$2" /f >/dev/null 2>&1

@@ -122,7 +122,7 @@ GUI_TEST(HoverShowsOneDescriptionByZone) {
   });
 }
 
-// White 11-point Arial for the five texts, each page's Disabled text naming the other direction; statics and
+// White Arial 15 pixels high for the five texts, each page's Disabled text naming the other direction; statics and
 // radio buttons fill no background (the page's bitmap behind them is the screenshot test's).
 GUI_TEST(PagesDrawWhiteArialTextWithoutBackground) {
   RunScripted([](CProbeDlg& dlg) {
@@ -137,9 +137,7 @@ GUI_TEST(PagesDrawWhiteArialTextWithoutBackground) {
       HFONT hFont = reinterpret_cast<HFONT>(::SendDlgItemMessageA(hPage, IDC_HEADING, WM_GETFONT, 0, 0));
       LOGFONTA lf = {};
       ::GetObjectA(hFont, sizeof lf, &lf);
-      HDC hdc = ::GetDC(hPage);
-      CHECK_EQ(lf.lfHeight, -::MulDiv(11, ::GetDeviceCaps(hdc, LOGPIXELSY), 72));
-      ::ReleaseDC(hPage, hdc);
+      CHECK_EQ(lf.lfHeight, -15);  // 11 points at 96 DPI, at any DPI
       CHECK_STR(lf.lfFaceName, "Arial");
       static const int kFontIDs[] = {IDC_DESC_ENABLED, IDC_DESC_DISABLED, IDC_ENABLED, IDC_DISABLED};
       for (int nID : kFontIDs) CHECK(::SendDlgItemMessageA(hPage, nID, WM_GETFONT, 0, 0) == (LRESULT)hFont);
@@ -153,7 +151,7 @@ GUI_TEST(PagesDrawWhiteArialTextWithoutBackground) {
                    {WM_CTLCOLORSTATIC, ::GetDlgItem(hPage, IDC_ENABLED), true, true},
                    {WM_CTLCOLORBTN, ::GetDlgItem(hPage, IDC_DISABLED), true, false},
                    {WM_CTLCOLORDLG, hPage, false, false}};
-      hdc = ::CreateCompatibleDC(NULL);
+      HDC hdc = ::CreateCompatibleDC(NULL);
       for (const auto& a : kAsks) {
         ::SetBkMode(hdc, OPAQUE);
         ::SetTextColor(hdc, RGB(1, 2, 3));

@@ -1,5 +1,7 @@
 // tests/gui/win32/window_test.cpp: the main window's start-up state, the embedded sheet, dragging by the
 // background and the system menu.
+#include <stdio.h>
+
 #include "check.h"
 #include "guitest.h"
 #include "harness.h"
@@ -26,6 +28,59 @@ GUI_TEST(StartsWithReleasedPicturesTheInputTabAndItsTitleAndIcon) {
     CHECK_EQ(::GetWindowLongA(dlg.m_hWnd, GWL_STYLE) & (WS_SYSMENU | WS_MINIMIZEBOX | WS_CAPTION),
              WS_SYSMENU | WS_MINIMIZEBOX);
     CHECK(::SendMessageA(dlg.m_hWnd, WM_GETICON, ICON_BIG, 0) != 0);
+    dlg.EndDialog(IDCANCEL);
+  });
+}
+
+// At any DPI and dialog font (run-gui-tests.sh runs every test at several) each window stands on the pixels of the
+// skin it was drawn for, those of 96 DPI with MS Sans Serif, in the dialog's client area: the dialog, its controls,
+// the sheet, and each page with its controls; the output page, made when first shown, where the tab control put it.
+GUI_TEST(EveryWindowStandsAtIts96DpiPixels) {
+  RunScripted([](CProbeDlg& dlg) {
+    RECT rcUnits = {0, 0, 4, 8};
+    ::MapDialogRect(dlg.m_hWnd, &rcUnits);
+    HDC hdc = ::GetDC(NULL);
+    printf("# %d DPI, dialog units %ldx%ld\n", ::GetDeviceCaps(hdc, LOGPIXELSY), rcUnits.right, rcUnits.bottom);
+    ::ReleaseDC(NULL, hdc);
+    ShowPage(dlg, 1);
+    const HWND kParents[] = {dlg.m_hWnd, dlg.m_pSheet->m_hWnd, dlg.m_pSheet->m_pageIn.m_hWnd,
+                             dlg.m_pSheet->m_pageOut.m_hWnd};
+    static const struct {
+      int nParent, nID;  // ID 0: the parent itself
+      RECT rc;
+    } kWindows[] = {{0, 0, {0, 0, 500, 338}},
+                    {0, IDC_INPUT_TAB, {9, 67, 84, 85}},
+                    {0, IDC_OUTPUT_TAB, {87, 67, 162, 85}},
+                    {0, IDOK, {216, 302, 291, 322}},
+                    {0, IDCANCEL, {315, 302, 390, 322}},
+                    {0, IDC_APPLY, {414, 302, 489, 322}},
+                    {0, IDC_CLOSE, {482, 0, 499, 19}},
+                    {1, 0, {-4, 60, 516, 436}},
+                    {2, 0, {6, 89, 506, 425}},
+                    {2, IDC_ENABLED, {44, 144, 137, 160}},
+                    {2, IDC_DISABLED, {44, 170, 137, 186}},
+                    {2, IDC_HEADING, {140, 100, 334, 121}},
+                    {2, IDC_DESC_ENABLED, {17, 214, 496, 234}},
+                    {2, IDC_DESC_DISABLED, {17, 214, 467, 234}},
+                    {3, 0, {6, 89, 506, 425}},
+                    {3, IDC_ENABLED, {44, 144, 137, 160}},
+                    {3, IDC_DISABLED, {44, 170, 137, 186}},
+                    {3, IDC_HEADING, {141, 100, 345, 121}},
+                    {3, IDC_DESC_ENABLED, {17, 214, 496, 234}},
+                    {3, IDC_DESC_DISABLED, {17, 214, 496, 234}}};
+    for (const auto& w : kWindows) {
+      HWND hWnd = w.nID == 0 ? kParents[w.nParent] : ::GetDlgItem(kParents[w.nParent], w.nID);
+      RECT rc = {};
+      ::GetWindowRect(hWnd, &rc);
+      ::MapWindowPoints(NULL, dlg.m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
+      char sz[2][48];
+      const RECT* const pRects[] = {&rc, &w.rc};
+      for (int i = 0; i < 2; ++i) {
+        snprintf(sz[i], sizeof sz[i], "window %d of %d at %ld,%ld-%ld,%ld", w.nID, w.nParent, pRects[i]->left,
+                 pRects[i]->top, pRects[i]->right, pRects[i]->bottom);
+      }
+      CHECK_STR(sz[0], sz[1]);
+    }
     dlg.EndDialog(IDCANCEL);
   });
 }
