@@ -81,6 +81,7 @@ ON_WM_NCACTIVATE()
 ON_WM_NCHITTEST()
 ON_BN_CLICKED(IDC_APPLY, ApplySettings)
 ON_CONTROL(STN_CLICKED, IDC_CLOSE, OnCancel)
+ON_WM_ENDSESSION()
 END_MESSAGE_MAP()
 
 CBeamsetDlg::CBeamsetDlg(CWnd* pParent)
@@ -243,6 +244,10 @@ void CBeamsetDlg::OnOK() {
 }
 
 void CBeamsetDlg::OnCancel() { CDialog::OnCancel(); }
+
+void CBeamsetDlg::OnEndSession(BOOL bEnding) {
+  if (bEnding) EndDialog(IDCANCEL);
+}
 
 void CBeamsetDlg::ApplySettings() { ApplyAndReport(); }
 

@@ -64,6 +64,8 @@ class CBeamsetDlg : public CDialog {
   afx_msg BOOL OnEraseBkgnd(CDC* pDC);
   afx_msg BOOL OnNcActivate(BOOL bActive);
   afx_msg UINT OnNcHitTest(CPoint point);
+  // Windows is ending the session (the default answer to WM_QUERYENDSESSION agreed): close without writing.
+  afx_msg void OnEndSession(BOOL bEnding);
 
   DECLARE_MESSAGE_MAP()
 

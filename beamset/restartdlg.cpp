@@ -8,6 +8,7 @@
 #include "tokenlibrary.h"
 
 BEGIN_MESSAGE_MAP(CRestartDlg, CDialog)
+ON_WM_ENDSESSION()
 END_MESSAGE_MAP()
 
 namespace {
@@ -40,7 +41,16 @@ void CRestartDlg::DoDataExchange(CDataExchange*) {}
 
 void CRestartDlg::OnOK() {
   const DWORD dwFamily = GetPlatformFamily();
-  if (dwFamily == VER_PLATFORM_WIN32_NT && !EnableShutdownPrivilege()) return;
-  // The restart ends this process; if it does not start, the user can still choose "Restart later".
-  if (IsSupportedFamily(dwFamily)) ::ExitWindowsEx(EWX_REBOOT | EWX_FORCE, 0);
+  if (!IsSupportedFamily(dwFamily)) return;
+  // Not forced: a program holding unsaved work asks its user first, and may call the restart off.
+  if ((dwFamily == VER_PLATFORM_WIN32_NT && !EnableShutdownPrivilege()) || !::ExitWindowsEx(EWX_REBOOT, 0)) {
+    CString strText;
+    strText.LoadString(IDS_RESTART_FAILED);
+    MessageBox(strText, NULL, MB_OK | MB_ICONEXCLAMATION);
+  }
+}
+
+void CRestartDlg::OnEndSession(BOOL bEnding) {
+  // Everything was written before the prompt opened; ending now leaves nothing half done.
+  if (bEnding) EndDialog(IDCANCEL);
 }

@@ -10,8 +10,11 @@ class CRestartDlg : public CDialog {
 
  protected:
   virtual void DoDataExchange(CDataExchange* pDX);
-  // "Restart now": starts a forced restart; the prompt stays open when none starts.
+  // "Restart now": asks Windows for a restart in which every program may save its work first. The prompt stays
+  // open: a program may refuse, and a restart that did not start is said.
   virtual void OnOK();
+
+  afx_msg void OnEndSession(BOOL bEnding);
 
   DECLARE_MESSAGE_MAP()
 };

@@ -25,6 +25,7 @@ enum AfxSig {
   AfxSig_vwp,    // void (UINT, CPoint)
   AfxSig_hDWw,   // HBRUSH (CDC*, CWnd*, UINT)
   AfxSig_lwl,    // LRESULT (WPARAM, LPARAM)
+  AfxSig_vb,     // void (BOOL)
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -88,6 +89,7 @@ inline TPmf AfxMsgFnAs(AFX_PMSG pfn) {
 #define ON_WM_LBUTTONDOWN() AFX_MSG_ENTRY(WM_LBUTTONDOWN, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonDown)
 #define ON_WM_LBUTTONUP() AFX_MSG_ENTRY(WM_LBUTTONUP, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonUp)
 #define ON_WM_MOUSEMOVE() AFX_MSG_ENTRY(WM_MOUSEMOVE, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnMouseMove)
+#define ON_WM_ENDSESSION() AFX_MSG_ENTRY(WM_ENDSESSION, AfxSig_vb, void (CWnd::*)(BOOL), OnEndSession)
 #define ON_WM_NCDESTROY() AFX_MSG_ENTRY(WM_NCDESTROY, AfxSig_vv, void (CWnd::*)(), OnNcDestroy)
 // One entry serves every WM_CTLCOLORxxx message; the handler gets the CTLCOLOR_ kind.
 #define WM_CTLCOLOR 0x0019

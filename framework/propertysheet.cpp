@@ -26,6 +26,21 @@ struct DlgTemplateExHead {
   DWORD style;
 };
 
+// Writes the two style words where they differ. Some comctl32 versions hand over their own copy of the
+// template, which is read-only: the words are made writable for the write, then given their protection back.
+void SetTemplateStyles(DWORD* pStyles, DWORD dwStyle, DWORD dwExStyle, bool bExStyleFirst) {
+  DWORD* pStyle = bExStyleFirst ? pStyles + 1 : pStyles;
+  DWORD* pExStyle = bExStyleFirst ? pStyles : pStyles + 1;
+  if (*pStyle == dwStyle && *pExStyle == dwExStyle) return;
+  DWORD dwOldProtect = 0;
+  const bool bUnprotected = ::VirtualProtect(pStyles, 2 * sizeof(DWORD), PAGE_READWRITE, &dwOldProtect) != FALSE;
+  // Where the protection cannot change (Windows 95 keeps it for shared memory), write only what takes a write.
+  if (!bUnprotected && ::IsBadWritePtr(pStyles, 2 * sizeof(DWORD))) return;
+  *pStyle = dwStyle;
+  *pExStyle = dwExStyle;
+  if (bUnprotected) ::VirtualProtect(pStyles, 2 * sizeof(DWORD), dwOldProtect, &dwOldProtect);
+}
+
 int CALLBACK SheetCallback(HWND, UINT uMsg, LPARAM lParam) {
   if (uMsg != PSCB_PRECREATE || lParam == 0) return 0;
   DWORD dwStyle = g_dwCreateStyle;
@@ -37,12 +52,10 @@ int CALLBACK SheetCallback(HWND, UINT uMsg, LPARAM lParam) {
   }
   DlgTemplateExHead* pEx = reinterpret_cast<DlgTemplateExHead*>(lParam);
   if (pEx->signature == 0xFFFF) {
-    pEx->style = dwStyle | (pEx->style & DS_SETFONT);
-    pEx->exStyle = dwExStyle;
+    SetTemplateStyles(&pEx->exStyle, dwStyle | (pEx->style & DS_SETFONT), dwExStyle, true);
   } else {
     DLGTEMPLATE* p = reinterpret_cast<DLGTEMPLATE*>(lParam);
-    p->style = dwStyle | (p->style & DS_SETFONT);
-    p->dwExtendedStyle = dwExStyle;
+    SetTemplateStyles(&p->style, dwStyle | (p->style & DS_SETFONT), dwExStyle, false);
   }
   return 0;
 }

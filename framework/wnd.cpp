@@ -334,6 +334,9 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case AfxSig_lwl:
       lResult = (this->*AfxMsgFnAs<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pEntry->pfn))(wParam, lParam);
       break;
+    case AfxSig_vb:
+      (this->*AfxMsgFnAs<void (CWnd::*)(BOOL)>(pEntry->pfn))(static_cast<BOOL>(wParam));
+      break;
     default:
       return FALSE;
   }
@@ -367,6 +370,8 @@ void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
 
 void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
+
+void CWnd::OnEndSession(BOOL) { Default(); }
 
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
 

@@ -118,6 +118,7 @@ class CWnd : public CCmdTarget {
   afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
   afx_msg void OnMouseMove(UINT nFlags, CPoint point);
   afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+  afx_msg void OnEndSession(BOOL bEnding);
   afx_msg void OnNcDestroy();
 
   friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);

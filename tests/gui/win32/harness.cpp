@@ -178,8 +178,15 @@ void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR, DWORD) {
   char szTitle[64] = "";
   ::GetWindowTextA(hWnd, szTitle, sizeof szTitle);
   const bool bPrompt = strcmp(szTitle, "Restart computer") == 0;
+  const bool bRestartNow = bPrompt && log.nRestartNow > 0;
   const size_t nOrder = strlen(log.szOrder);
-  if (nOrder + 1 < sizeof log.szOrder) log.szOrder[nOrder] = bPrompt ? 'P' : 'M';
+  if (nOrder + 1 < sizeof log.szOrder) log.szOrder[nOrder] = bRestartNow ? 'R' : bPrompt ? 'P' : 'M';
+  if (bRestartNow) {
+    --log.nRestartNow;
+    ClickItem(hWnd, IDOK);    // what opens over it meanwhile is answered from inside this click
+    g_hLastAnswered = NULL;  // the prompt stays, to be answered again
+    return;
+  }
   if (bPrompt) {
     ClickItem(hWnd, IDCANCEL);
     return;
@@ -203,6 +210,32 @@ void StartAnswering(CProbeDlg& dlg, ModalLog* pLog) {
 void StopAnswering() {
   ::KillTimer(NULL, g_idAnswerTimer);
   g_idAnswerTimer = 0;
+}
+
+void* HookImport(const char* pszFunction, void* pfnNew) {
+  BYTE* pBase = reinterpret_cast<BYTE*>(::GetModuleHandleA(NULL));
+  const IMAGE_NT_HEADERS* pNt =
+      reinterpret_cast<const IMAGE_NT_HEADERS*>(pBase + reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
+  const IMAGE_DATA_DIRECTORY& imports = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  for (const IMAGE_IMPORT_DESCRIPTOR* pDll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(pBase + imports.VirtualAddress);
+       pDll->Name != 0; ++pDll) {
+    const IMAGE_THUNK_DATA* pName = reinterpret_cast<const IMAGE_THUNK_DATA*>(pBase + pDll->OriginalFirstThunk);
+    IMAGE_THUNK_DATA* pSlot = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pDll->FirstThunk);
+    for (; pName->u1.AddressOfData != 0; ++pName, ++pSlot) {
+      if (IMAGE_SNAP_BY_ORDINAL(pName->u1.Ordinal) ||
+          strcmp(reinterpret_cast<const char*>(
+                     reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(pBase + pName->u1.AddressOfData)->Name),
+                 pszFunction) != 0)
+        continue;
+      void* pOld = reinterpret_cast<void*>(pSlot->u1.Function);
+      DWORD dwProtect = 0;
+      ::VirtualProtect(&pSlot->u1.Function, sizeof pSlot->u1.Function, PAGE_READWRITE, &dwProtect);
+      pSlot->u1.Function = reinterpret_cast<ULONG_PTR>(pfnNew);
+      ::VirtualProtect(&pSlot->u1.Function, sizeof pSlot->u1.Function, dwProtect, &dwProtect);
+      return pOld;
+    }
+  }
+  return NULL;
 }
 
 ModalLog ClickAnswered(CProbeDlg& dlg, int nID) {

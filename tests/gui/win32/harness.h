@@ -66,10 +66,15 @@ bool DescriptionShown(HWND hPage);
 // What opened over the probe dialog while StartAnswering was on, and how each was answered.
 struct ModalLog {
   char szOrder[16];     // one letter per window: P for a "Restart computer" prompt, answered "Restart later";
-                        // M for any other, a message box, answered with Enter on its focused control
+                        // R for one press of its "Restart now" first, while nRestartNow lasts; M for any other,
+                        // a message box, answered with Enter on its focused control
   HWND hOwner;          // the owner of the last one
   char szMessage[512];  // the text of the last message box
+  int nRestartNow;      // set after StartAnswering
 };
+// Points this program's import of pszFunction at pfnNew; returns what it pointed at, or null for no such import.
+void* HookImport(const char* pszFunction, void* pfnNew);
+
 // From now until StopAnswering, every window that opens over dlg is logged into *pLog and answered, and dlg
 // counts its deactivations afresh.
 void StartAnswering(CProbeDlg& dlg, ModalLog* pLog);

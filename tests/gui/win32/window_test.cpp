@@ -181,3 +181,44 @@ GUI_TEST(SystemMenuOpensAboutAndStillMinimises) {
     dlg.EndDialog(IDCANCEL);
   });
 }
+
+namespace {
+
+// Some comctl32 versions give the sheet's callback a read-only template, their own resource.
+INT_PTR(WINAPI* g_pfnPropertySheet)(LPCPROPSHEETHEADERA) = NULL;
+DWORD g_dwTemplateStyles[2][3];  // classic and extended template: style, extended style, protection after
+
+INT_PTR WINAPI ReadOnlyTemplateSheet(LPCPROPSHEETHEADERA pHeader) {
+  for (int nForm = 0; nForm < 2; ++nForm) {
+    BYTE* p = static_cast<BYTE*>(::VirtualAlloc(NULL, 4096, MEM_COMMIT, PAGE_READWRITE));
+    DWORD* pStyles = reinterpret_cast<DWORD*>(p + (nForm == 0 ? 0 : 8));  // DLGTEMPLATE, or DLGTEMPLATEEX's head
+    if (nForm == 1) reinterpret_cast<WORD*>(p)[1] = 0xFFFF;
+    pStyles[nForm] = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT;
+    DWORD dwProtect = 0;
+    ::VirtualProtect(p, 4096, PAGE_READONLY, &dwProtect);
+    pHeader->pfnCallback(NULL, PSCB_PRECREATE, reinterpret_cast<LPARAM>(p));
+    MEMORY_BASIC_INFORMATION info;
+    ::VirtualQuery(p, &info, sizeof info);
+    g_dwTemplateStyles[nForm][0] = pStyles[nForm];
+    g_dwTemplateStyles[nForm][1] = pStyles[1 - nForm];
+    g_dwTemplateStyles[nForm][2] = info.Protect;
+    ::VirtualFree(p, 0, MEM_RELEASE);
+  }
+  return g_pfnPropertySheet(pHeader);
+}
+
+}  // namespace
+
+// The embedded sheet gets its child styles from either form of template, even a read-only one, which keeps
+// its protection.
+GUI_TEST(SheetStylesTheTemplateEvenWhenItIsReadOnly) {
+  g_pfnPropertySheet = reinterpret_cast<INT_PTR(WINAPI*)(LPCPROPSHEETHEADERA)>(
+      HookImport("PropertySheetA", reinterpret_cast<void*>(ReadOnlyTemplateSheet)));
+  RunScripted([](CProbeDlg& dlg) { dlg.EndDialog(IDCANCEL); });
+  HookImport("PropertySheetA", reinterpret_cast<void*>(g_pfnPropertySheet));
+  for (const DWORD* pGot : g_dwTemplateStyles) {
+    CHECK_EQ(pGot[0], WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | DS_CONTROL | DS_3DLOOK | DS_SETFONT);
+    CHECK_EQ(pGot[1], WS_EX_CONTROLPARENT);
+    CHECK_EQ(pGot[2], PAGE_READONLY);
+  }
+}
