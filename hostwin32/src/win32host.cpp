@@ -20,11 +20,13 @@ struct Fault {
   long error;
 };
 
+const UINT_PTR kFirstHandle = 0x1000;
+
 struct State {
   DWORD dwPlatformId = VER_PLATFORM_WIN32_NT;
   std::map<std::string, Key> keys;          // by lower-case path, HKLM-relative
   std::map<UINT_PTR, std::string> handles;  // open key handle -> path
-  UINT_PTR nextHandle = 0x1000;
+  UINT_PTR nextHandle = kFirstHandle;
   mixermodel::Mixer mixer;
   std::vector<Call> calls;
   std::vector<Fault> faults;
@@ -61,7 +63,35 @@ bool PathOf(HKEY hKey, std::string* path) {
   return true;
 }
 
-HKEY NewHandle(const std::string& path) {
+bool Is9x() { return S().dwPlatformId == VER_PLATFORM_WIN32_WINDOWS; }
+
+// The registry's rules by family, from Wine's tests as run on real Windows 95/98 and NT
+// (dlls/advapi32/tests/registry.c, around 2008) and Microsoft's RegQueryValueEx reference:
+// - 95 family: a key already open gives its handle again, so one close closes it for every holder
+//   (test_reg_close_key: "win98 doesn't give a new handle when the same key is opened"); a second
+//   close succeeds ("Windows 95 doesn't mind").
+// - A bad handle gives ERROR_BADKEY on the 95 family ("Windows 95 returns BADKEY", test_reg_open_key and
+//   test_reg_close_key; "Windows 98 returns BADKEY" for any bad handle, test_reg_query_value).
+// - A failed open leaves the caller's handle on the 95 family; NT clears it unless the parent handle is
+//   bad (test_reg_open_key).
+// - A missing value: the 95 family sets the type to 0 and keeps the size; NT sets the size to 0 when no
+//   buffer is given, else keeps it, and the type to "a random value" (test_query_value_ex).
+// - A short buffer: ERROR_MORE_DATA, the size needed, and the buffer's contents undefined (the reference).
+//   Here the 95 family's buffer gets the first bytes, so that a caller taking them for the value shows.
+const DWORD kNoSuchType = 0xDEADBEEF;  // what NT may leave as a missing value's type
+
+LONG BadKeyError() { return Is9x() ? ERROR_BADKEY : ERROR_INVALID_HANDLE; }
+
+// Handed out before and closed since.
+bool IsClosedHandle(HKEY hKey) {
+  const UINT_PTR h = reinterpret_cast<UINT_PTR>(hKey);
+  return h >= kFirstHandle && h < S().nextHandle && !S().handles.count(h);
+}
+
+HKEY HandleFor(const std::string& path) {
+  if (Is9x())
+    for (const auto& [h, open] : S().handles)
+      if (open == path) return reinterpret_cast<HKEY>(h);
   const UINT_PTR h = S().nextHandle++;
   S().handles[h] = path;
   return reinterpret_cast<HKEY>(h);
@@ -275,34 +305,33 @@ BOOL WINAPI WriteFile(HANDLE hFile, LPCVOID lpBuffer, DWORD nNumberOfBytesToWrit
   return Log("WriteFile", args, TRUE);
 }
 
+// RegOpenKeyExA and RegCreateKeyA, which creates what is missing.
+static LONG OpenKey(const char* function, const std::ostringstream& args, HKEY hKey, LPCSTR lpSubKey, bool bCreate,
+                    PHKEY phkResult) {
+  std::string base;
+  const bool bParent = PathOf(hKey, &base);
+  if (phkResult && bParent && !Is9x()) *phkResult = nullptr;
+  long error;
+  if (Injected(function, &error)) return Log(function, args, static_cast<LONG>(error));
+  if (!bParent) return Log(function, args, BadKeyError());
+  if (!phkResult) return Log(function, args, ERROR_INVALID_PARAMETER);
+  const std::string path = Join(base, lpSubKey);
+  if (bCreate) CreateKey(path);
+  if (!S().keys.count(path)) return Log(function, args, ERROR_FILE_NOT_FOUND);
+  *phkResult = HandleFor(path);
+  return Log(function, args, ERROR_SUCCESS);
+}
+
 LONG WINAPI RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD ulOptions, REGSAM samDesired, PHKEY phkResult) {
   std::ostringstream args;
   args << Hex(hKey) << ", " << Str(lpSubKey) << ", " << ulOptions << ", 0x" << std::hex << samDesired;
-  long error;
-  if (phkResult) *phkResult = nullptr;
-  if (Injected("RegOpenKeyExA", &error)) return Log("RegOpenKeyExA", args, static_cast<LONG>(error));
-  std::string base;
-  if (!PathOf(hKey, &base)) return Log("RegOpenKeyExA", args, ERROR_INVALID_HANDLE);
-  if (!phkResult) return Log("RegOpenKeyExA", args, ERROR_INVALID_PARAMETER);
-  const std::string path = Join(base, lpSubKey);
-  if (!S().keys.count(path)) return Log("RegOpenKeyExA", args, ERROR_FILE_NOT_FOUND);
-  *phkResult = NewHandle(path);
-  return Log("RegOpenKeyExA", args, ERROR_SUCCESS);
+  return OpenKey("RegOpenKeyExA", args, hKey, lpSubKey, false, phkResult);
 }
 
 LONG WINAPI RegCreateKeyA(HKEY hKey, LPCSTR lpSubKey, PHKEY phkResult) {
   std::ostringstream args;
   args << Hex(hKey) << ", " << Str(lpSubKey);
-  long error;
-  if (phkResult) *phkResult = nullptr;
-  if (Injected("RegCreateKeyA", &error)) return Log("RegCreateKeyA", args, static_cast<LONG>(error));
-  std::string base;
-  if (!PathOf(hKey, &base)) return Log("RegCreateKeyA", args, ERROR_INVALID_HANDLE);
-  if (!phkResult) return Log("RegCreateKeyA", args, ERROR_INVALID_PARAMETER);
-  const std::string path = Join(base, lpSubKey);
-  CreateKey(path);
-  *phkResult = NewHandle(path);
-  return Log("RegCreateKeyA", args, ERROR_SUCCESS);
+  return OpenKey("RegCreateKeyA", args, hKey, lpSubKey, true, phkResult);
 }
 
 LONG WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData,
@@ -312,19 +341,24 @@ LONG WINAPI RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, 
   long error;
   if (Injected("RegQueryValueExA", &error)) return Log("RegQueryValueExA", args, static_cast<LONG>(error));
   std::string path;
-  if (!PathOf(hKey, &path) || hKey == HKEY_LOCAL_MACHINE) return Log("RegQueryValueExA", args, ERROR_INVALID_HANDLE);
+  if (!PathOf(hKey, &path) || hKey == HKEY_LOCAL_MACHINE) return Log("RegQueryValueExA", args, BadKeyError());
   if (lpReserved || (lpData && !lpcbData)) return Log("RegQueryValueExA", args, ERROR_INVALID_PARAMETER);
   RegValue value;
-  if (!GetValue(path, lpValueName ? lpValueName : "", &value))
+  if (!GetValue(path, lpValueName ? lpValueName : "", &value)) {
+    if (lpType) *lpType = Is9x() ? REG_NONE : kNoSuchType;
+    if (lpcbData && !lpData && !Is9x()) *lpcbData = 0;
     return Log("RegQueryValueExA", args, ERROR_FILE_NOT_FOUND);
+  }
   if (lpType) *lpType = value.dwType;
   const DWORD size = static_cast<DWORD>(value.data.size());
   if (!lpcbData) return Log("RegQueryValueExA", args, ERROR_SUCCESS);
   const DWORD capacity = *lpcbData;
   *lpcbData = size;
   if (!lpData) return Log("RegQueryValueExA", args, ERROR_SUCCESS);
-  // Too small a buffer gets nothing: a caller must not read it as the value.
-  if (capacity < size) return Log("RegQueryValueExA", args, ERROR_MORE_DATA);
+  if (capacity < size) {
+    if (Is9x()) memcpy(lpData, value.data.data(), capacity);
+    return Log("RegQueryValueExA", args, ERROR_MORE_DATA);
+  }
   if (size) memcpy(lpData, value.data.data(), size);
   return Log("RegQueryValueExA", args, ERROR_SUCCESS);
 }
@@ -336,7 +370,7 @@ LONG WINAPI RegSetValueExA(HKEY hKey, LPCSTR lpValueName, DWORD Reserved, DWORD 
   long error;
   if (Injected("RegSetValueExA", &error)) return Log("RegSetValueExA", args, static_cast<LONG>(error));
   std::string path;
-  if (!PathOf(hKey, &path) || hKey == HKEY_LOCAL_MACHINE) return Log("RegSetValueExA", args, ERROR_INVALID_HANDLE);
+  if (!PathOf(hKey, &path) || hKey == HKEY_LOCAL_MACHINE) return Log("RegSetValueExA", args, BadKeyError());
   if (cbData && !lpData) return Log("RegSetValueExA", args, ERROR_INVALID_PARAMETER);
   if (!S().keys.count(path)) return Log("RegSetValueExA", args, ERROR_FILE_NOT_FOUND);  // deleted under the handle
   // Texts are stored as the system does: NT takes the next byte too when it is the terminator, the
@@ -357,8 +391,9 @@ LONG WINAPI RegCloseKey(HKEY hKey) {
   args << Hex(hKey);
   long error;
   if (Injected("RegCloseKey", &error)) return Log("RegCloseKey", args, static_cast<LONG>(error));
-  if (!S().handles.erase(reinterpret_cast<UINT_PTR>(hKey))) return Log("RegCloseKey", args, ERROR_INVALID_HANDLE);
-  return Log("RegCloseKey", args, ERROR_SUCCESS);
+  if (S().handles.erase(reinterpret_cast<UINT_PTR>(hKey)) || (Is9x() && IsClosedHandle(hKey)))
+    return Log("RegCloseKey", args, ERROR_SUCCESS);
+  return Log("RegCloseKey", args, BadKeyError());
 }
 
 UINT WINAPI mixerGetNumDevs(void) {

@@ -40,6 +40,11 @@ void Check(bool ok) {
   if (!ok) abort();
 }
 
+// A run closes what it opens, and on the 95 family the key a failed close left open: its handle is shared.
+bool ClosedWhatItOpened(size_t nOpenBefore, bool b9x) {
+  return b9x ? hostwin32::OpenKeyCount() <= nOpenBefore : hostwin32::OpenKeyCount() == nOpenBefore;
+}
+
 // What optswitch should do, from the rule alone: the first character after the program name (quoted, or up to
 // a code of 32 or less) and the blanks after it (codes 1 to 32); "B", "I" and "O" exactly.
 void Asked(const std::string& commandLine, bool abDisable[2]) {
@@ -132,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     hostwin32::ClearFaults();
     Check(nExit == kExitDone || nExit == kExitFailed);
     Check(hostwin32::LoadedLibraryCount() == 0);
-    Check(hostwin32::OpenKeyCount() == nOpenKeys || (pszFault && strcmp(pszFault, "RegCloseKey") == 0));
+    Check(ClosedWhatItOpened(nOpenKeys, b9x) || (pszFault && strcmp(pszFault, "RegCloseKey") == 0));
     bool disabled[2];
     Asked(line, disabled);
     for (OnValuePromise& p : promises) {
@@ -150,6 +155,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t nOpenKeys = hostwin32::OpenKeyCount();  // not all closed if closing failed
   const int nBackupExit = RunOptBackup("optbackup.exe");
   Check(nBackupExit == kExitDone || nBackupExit == kExitFailed);
-  Check(hostwin32::OpenKeyCount() == nOpenKeys);
+  Check(ClosedWhatItOpened(nOpenKeys, b9x));
   return 0;
 }

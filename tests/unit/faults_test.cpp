@@ -93,7 +93,8 @@ class FaultTest : public HostTest {
     hostwin32::SetValue(kPatchKey, kValueSavedInput, REG_BINARY, kSavedIn);
     hostwin32::SetValue(kPatchKey, kValueSavedOutput, REG_BINARY, kSavedOut);
     hostwin32::ClearCalls();
-    m_promises = OnValuePromise::ForFamily(IsNt(machine) ? kNtFamily : k9xFamily);
+    m_bNt = IsNt(machine);
+    m_promises = OnValuePromise::ForFamily(m_bNt ? kNtFamily : k9xFamily);
   }
 
   // Runs a pass with the nth call of function failing (none when function is null), then checks that the
@@ -109,7 +110,10 @@ class FaultTest : public HostTest {
     const hostwin32::Call* pFailed = function ? LoggedCall(function, nth) : nullptr;
     // The tools that read the input's mute need it; optswitch only writes it.
     if (pbNeeded) *pbNeeded = pFailed && IsNeeded(!Runs(commandLine, "optswitch.exe"), *pFailed);
-    if (!function || std::string(function) != "RegCloseKey") EXPECT_EQ(nOpenKeys, hostwin32::OpenKeyCount());
+    // A run closes what it opens, and on the 95 family the key a failed close left open: its handle is shared.
+    if (!function || std::string(function) != "RegCloseKey")
+      EXPECT_TRUE(m_bNt ? hostwin32::OpenKeyCount() == nOpenKeys : hostwin32::OpenKeyCount() <= nOpenKeys)
+          << hostwin32::OpenKeyCount() << " keys open, " << nOpenKeys << " before";
     for (OnValuePromise& p : m_promises) {
       const Bytes newest = p.Newest();
       EXPECT_TRUE(p.Kept(nExit == kExitDone)) << p.Name() << " lost " << testing::PrintToString(newest);
@@ -138,6 +142,7 @@ class FaultTest : public HostTest {
     return counts;
   }
 
+  bool m_bNt = true;
   std::vector<OnValuePromise> m_promises;
 };
 

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "hostfixture.h"
+#include "opticalstore.h"
 #include "statuspass.h"
 #include "toolexit.h"
 
@@ -145,66 +146,73 @@ TEST_F(OptStatusTest, ReportsEachFamily) {
 }
 
 // What could not be read is named on its line, and the run exits with 1; every other line is as a clean run's.
+// Rows with both seeds run on each family: the same lines are read the same way there.
 TEST_F(OptStatusTest, NamesWhatCouldNotBeRead) {
-  const auto seedNt = [] {
+  const std::function<void()> seedNt = [] {
     InstallNtDriver({1, 0, 0, 0}, kLong);
     Seed(kPatchKey, kValueSavedInput, {5, 0, 0, 0});
     Seed(kPatchKey, kValueSavedOutput, {3, 0, 0, 0});
     Record(kValueStateInput, {'1'});
     Record(kValueStateOutput, {'0'});
   };
-  const auto seed9x = [] {
-    Install9xDriver(false, {2, 0, 0, 0});
+  const std::function<void()> seed9x = [] {
+    Install9xDriver(false, kLong);
     Seed(kPatchKey, kValueSavedOutput, {3, 0, 0, 0});
+    Record(kValueStateInput, {'1', 0});
+    Record(kValueStateOutput, {'0', 0});
   };
+  const std::vector<std::function<void()>> kNt = {seedNt}, k9x = {seed9x}, kBoth = {seedNt, seed9x};
   const std::vector<std::string> kNoOutput = {};
   const std::string kOpticalMute = "the optical line's mute";
   const struct {
     const char* name;
-    std::function<void()> seed;
+    std::vector<std::function<void()>> seeds;
     const char* function;
     std::string argsPart;              // of the call to fail; "" for the first
     std::vector<std::string> changed;  // lines differing from a clean run's, a bare name for one left out
   } kCases[] = {
-      {"driver value", seedNt, "RegQueryValueExA", kValueEnableInput, {"input: not read", "input-value: not read"}},
-      {"a long value's whole read", seedNt, "RegQueryValueExA", "capacity 12",
+      {"driver value", kNt, "RegQueryValueExA", kValueEnableInput, {"input: not read", "input-value: not read"}},
+      {"a long value's whole read", kBoth, "RegQueryValueExA", "capacity 12",
        {"output: not read", "output-value: not read"}},
-      {"saved value", seedNt, "RegQueryValueExA", kValueSavedOutput, {"output-saved: not read"}},
-      {"record", seedNt, "RegQueryValueExA", kValueStateOutput, {"backup-output: not read"}},
-      {"driver key", seedNt, "RegOpenKeyExA", kDriverServiceKey,
+      {"saved value", kBoth, "RegQueryValueExA", kValueSavedOutput, {"output-saved: not read"}},
+      {"record", kBoth, "RegQueryValueExA", kValueStateOutput, {"backup-output: not read"}},
+      {"driver key", kNt, "RegOpenKeyExA", kDriverServiceKey,
        {"driver: not read", "input", "input-value", "output", "output-value"}},
-      {"patch key", seedNt, "RegOpenKeyExA", kPatchKey,
+      {"patch key", kNt, "RegOpenKeyExA", kPatchKey,
        {"input-saved: not read", "output-saved: not read", "backup-input: not read", "backup-output: not read"}},
-      {"95 control panel key: the input is the mixer's all the same", seed9x, "RegOpenKeyExA", kControlPanelKey,
+      {"95 patch key: no saved input", k9x, "RegOpenKeyExA", kPatchKey,
+       {"output-saved: not read", "backup-input: not read", "backup-output: not read"}},
+      {"95 control panel key: the input is the mixer's all the same", k9x, "RegOpenKeyExA", kControlPanelKey,
        {"driver: not read", "output", "output-value"}},
-      {"95 SourceSelection", seed9x, "RegQueryValueExA", kValueSourceSelection,
+      {"95 SourceSelection", k9x, "RegQueryValueExA", kValueSourceSelection,
        {"output: not read", "output-value: not read"}},
-      {"95 winmm", seed9x, "LoadLibraryA", "", {"input: not read", "input-mixer: not read"}},
-      {"95 mute", seed9x, "mixerGetControlDetailsA", kOpticalMute, {"input: not read", "input-mixer: not read"}},
-      {"standard output", seedNt, "GetStdHandle", "", kNoOutput},
-      {"writing", seed9x, "WriteFile", "", kNoOutput},
+      {"95 winmm", k9x, "LoadLibraryA", "", {"input: not read", "input-mixer: not read"}},
+      {"95 mute", k9x, "mixerGetControlDetailsA", kOpticalMute, {"input: not read", "input-mixer: not read"}},
+      {"standard output", kBoth, "GetStdHandle", "", kNoOutput},
+      {"writing", kBoth, "WriteFile", "", kNoOutput},
   };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.name);
-    hostwin32::Reset();
-    c.seed();
-    ASSERT_EQ(kExitDone, RunReadOnly());
-    std::string want = "\n" + hostwin32::ConsoleOutput();
-    const std::string part = c.argsPart == kOpticalMute ? OpticalMuteArg() : c.argsPart;
-    const int nth = part.empty() ? 1 : NthCallWith(c.function, part);
-    ASSERT_NE(0, nth) << "no such call";
-    for (const std::string& line : c.changed) {
-      const size_t colon = line.find(':');
-      const size_t at = want.find("\n" + line.substr(0, colon) + ": ");
-      ASSERT_NE(std::string::npos, at) << line;
-      const size_t end = want.find('\n', at + 1);
-      want.replace(at + 1, end - at, colon == std::string::npos ? "" : line + "\r\n");
+  for (const auto& c : kCases)
+    for (const auto& seed : c.seeds) {
+      hostwin32::Reset();
+      seed();
+      SCOPED_TRACE(std::string(c.name) + (GetPlatformFamily() == kNtFamily ? ", nt" : ", 95"));
+      ASSERT_EQ(kExitDone, RunReadOnly());
+      std::string want = "\n" + hostwin32::ConsoleOutput();
+      const std::string part = c.argsPart == kOpticalMute ? OpticalMuteArg() : c.argsPart;
+      const int nth = part.empty() ? 1 : NthCallWith(c.function, part);
+      ASSERT_NE(0, nth) << "no such call";
+      for (const std::string& line : c.changed) {
+        const size_t colon = line.find(':');
+        const size_t at = want.find("\n" + line.substr(0, colon) + ": ");
+        ASSERT_NE(std::string::npos, at) << line;
+        const size_t end = want.find('\n', at + 1);
+        want.replace(at + 1, end - at, colon == std::string::npos ? "" : line + "\r\n");
+      }
+      want = c.changed.empty() ? "" : want.substr(1);
+      hostwin32::FailCall(c.function, nth, ERROR_ACCESS_DENIED);
+      EXPECT_EQ(kExitFailed, RunReadOnly());
+      EXPECT_EQ(want, hostwin32::ConsoleOutput());
     }
-    want = c.changed.empty() ? "" : want.substr(1);
-    hostwin32::FailCall(c.function, nth, ERROR_ACCESS_DENIED);
-    EXPECT_EQ(kExitFailed, RunReadOnly());
-    EXPECT_EQ(want, hostwin32::ConsoleOutput());
-  }
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ struct Call {
 // again.
 void Reset();
 
+// The registry calls keep the family's rules (win32host.cpp), NT's or the 95 family's.
 void SetPlatformId(DWORD dwPlatformId);
 
 // Registry under HKEY_LOCAL_MACHINE, by path as the programs spell it (case does not matter).
@@ -34,7 +35,7 @@ bool KeyExists(const std::string& path);
 void DeleteKey(const std::string& path);  // with its subkeys
 void SetValue(const std::string& path, const std::string& name, DWORD dwType, const std::vector<BYTE>& data);
 bool GetValue(const std::string& path, const std::string& name, RegValue* pValue);
-size_t OpenKeyCount();     // handles handed out and not yet closed
+size_t OpenKeyCount();     // handles handed out and not yet closed; the 95 family's one per key
 int LoadedLibraryCount();  // winmm and user32 loads not yet freed
 
 mixermodel::Mixer& Mixer();
