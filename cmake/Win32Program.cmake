@@ -67,3 +67,29 @@ CREATEPROCESS_MANIFEST_RESOURCE_ID RT_MANIFEST "@manifest@"
   set_source_files_properties(${script} PROPERTIES OBJECT_DEPENDS ${manifest})
   target_sources(${name} PRIVATE ${script})
 endfunction()
+
+# Signing (scripts/sign-file), when BEAMSET_SIGN_PKCS12 names a certificate as the build is configured. A program
+# is signed in place as it is linked, so every check reads what ships. The commands carry the certificate's path
+# and the time-stamp server, so naming another, or none, redoes them. The password is read only as the build
+# runs: no build file holds it.
+set(BEAMSET_SIGN_PKCS12 "$ENV{BEAMSET_SIGN_PKCS12}")
+set(BEAMSET_SIGN_ENV "")
+set(BEAMSET_SIGN_DEPENDS "")
+if(BEAMSET_SIGN_PKCS12)
+  if(NOT IS_ABSOLUTE "${BEAMSET_SIGN_PKCS12}" OR NOT EXISTS "${BEAMSET_SIGN_PKCS12}")
+    message(FATAL_ERROR "BEAMSET_SIGN_PKCS12 must name a PKCS#12 file by its full path, not '${BEAMSET_SIGN_PKCS12}'")
+  endif()
+  set(BEAMSET_SIGN_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/sign-file)
+  set(BEAMSET_SIGN_ENV ${CMAKE_COMMAND} -E env BEAMSET_SIGN_PKCS12=${BEAMSET_SIGN_PKCS12}
+                       BEAMSET_SIGN_TIMESTAMP=$ENV{BEAMSET_SIGN_TIMESTAMP})
+  set(BEAMSET_SIGN_DEPENDS ${BEAMSET_SIGN_PKCS12} ${BEAMSET_SIGN_SCRIPT})
+endif()
+
+# A program that ships: beamset_win32_shipped(name), signed when a certificate is given.
+function(beamset_win32_shipped name)
+  if(BEAMSET_SIGN_PKCS12)
+    add_custom_command(TARGET ${name} POST_BUILD COMMAND ${BEAMSET_SIGN_ENV} ${BEAMSET_SIGN_SCRIPT} $<TARGET_FILE:${name}>
+                       VERBATIM)
+    set_property(TARGET ${name} APPEND PROPERTY LINK_DEPENDS ${BEAMSET_SIGN_DEPENDS})
+  endif()
+endfunction()

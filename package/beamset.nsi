@@ -1,12 +1,13 @@
 ; package/beamset.nsi: the setup program for Beamset.exe, optswitch.exe, optbackup.exe, optstatus.exe and the undo
 ; batch file optundo.bat, with its uninstaller.
 ; makensis -DVERSION=1.0.0.1 -DTARGET=x86-ansi|amd64-unicode -DPROGRAMS=DIR -DICON=FILE -DOUTFILE=FILE
-;   [-DUNINSTALLER=FILE] beamset.nsi
+;   [-DSIGN=SCRIPT] [-DUNINSTALLER=FILE] beamset.nsi
 ; x86-ansi is what ships: its stubs run on Windows 95 as well as on 11, but Debian builds them for the Pentium Pro
 ; and later (cmov), so the setup program and its uninstaller need one; the zip is for older PCs. amd64-unicode
 ; wraps the x86-64 test build, for machines that run no 32-bit code. UNINSTALLER copies the uninstaller this
 ; script makes to FILE, for the CPU check; it makes the setup program carry the whole uninstaller, so the
-; shipped one is built without it.
+; shipped one is built without it, unless signed. SIGN signs the uninstaller, before it is stored or copied, and
+; the setup program: SCRIPT FILE signs FILE in place.
 
 Target ${TARGET}
 Name "Beamset"
@@ -15,6 +16,10 @@ Icon "${ICON}"
 UninstallIcon "${ICON}"
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
+!ifdef SIGN
+  !uninstfinalize '"${SIGN}" "%1"'
+  !finalize '"${SIGN}" "%1"'
+!endif
 !ifdef UNINSTALLER
   !uninstfinalize 'cp "%1" "${UNINSTALLER}"'
 !endif
