@@ -18,7 +18,11 @@ restarted() { ui_probe dump | grep -qxF patch:Restarted=bin:1:01; }
 
 # notepad_with_unsaved_text: Notepad started (its PID in notepad_pid), its text typed with the real keyboard.
 notepad_with_unsaved_text() {
-  local wid
+  local wid v
+  # Clear of Beamset and its prompt, which stay in reach of the pointer when Notepad comes to the front.
+  for v in iWindowPosX:560 iWindowPosY:400 iWindowPosDX:400 iWindowPosDY:300; do
+    wine reg add 'HKCU\Software\Microsoft\Notepad' /v "${v%:*}" /t REG_DWORD /d "${v#*:}" /f >/dev/null 2>&1
+  done
   (cd "$ui_dir" && exec wine notepad) >/dev/null 2>&1 &
   notepad_pid=$!
   wid=$(ui_window 'Untitled - Notepad') || return 1
