@@ -45,7 +45,7 @@ while read -r version seed want notepad <&3; do
   ui_probe reset "$seed" set:drv:SPDIFEnableInput:bin:01000000 >/dev/null
   wine reg add 'HKLM\Software\Microsoft\Windows\CurrentVersion\RunOnce' /v BeamsetRestarted \
     /d "\"$(winepath -w "$ui_dir/e2eprobe.exe")\" set:patch:Restarted:bin:01" /f >/dev/null 2>&1
-  notepad_pid=""
+  notepad_pid="" before=$failures
   if [ "$notepad" = notepad ]; then
     notepad_with_unsaved_text || { fail "$version: Notepad did not start"; continue; }
   fi
@@ -84,7 +84,7 @@ while read -r version seed want notepad <&3; do
   for _ in $(seq 1 30); do restarted && break; sleep 0.5; done
   restarted || fail "$version: no restart ran the prefix's RunOnce entry"
   ui_probe dump | grep -qxF "$want" || fail "$version: expected $want after the apply"
-  echo "# $version: Restart now${notepad_pid:+, Notepad asked and was answered Cancel, then No,} ended Beamset and restarted; $want"
+  [ "$failures" -eq "$before" ] && echo "# $version: Restart now${notepad_pid:+, Notepad asked and was answered Cancel, then No,} ended Beamset and restarted; $want"
 done 3<<'CASES'
 winxp set:drv:SPDIFOutputSource:bin:02000000 drv:SPDIFOutputSource=bin:4:00000000 notepad
 win98 set:cpl:SourceSelection:bin:02000000 cpl:SourceSelection=bin:4:FF000000 notepad
