@@ -11,7 +11,7 @@
 //   text:TITLE:ID              print the text of that visible control (which page shows: its heading)
 //   run:COMMAND LINE           start a program, wait until it and every process it started have ended, and
 //                              print "exit=N ms=T tree_ms=T" (an NSIS uninstaller goes on in a copy of itself)
-//   lock:K                     let everyone read and delete key K, and nobody write to it
+//   lock:K:RIGHTS              let everyone have only RIGHTS (SDDL: KR read, SD delete, ...) on key K
 #include <windows.h>
 #include <mmsystem.h>
 #include <sddl.h>
@@ -306,11 +306,13 @@ bool RunOp(char* pszOp) {
   if (strcmp(f[0], "lock") == 0) {
     HKEY hKey = nullptr;
     PSECURITY_DESCRIPTOR pSD = nullptr;  // freed with the process
-    return (n == 2 && KeyPath(f[1]) &&
+    char szSddl[64];
+    snprintf(szSddl, sizeof szSddl, "D:P(A;;%s;;;WD)", n == 3 ? f[2] : "");
+    return (n == 3 && KeyPath(f[1]) &&
             RegOpenKeyExA(HKEY_LOCAL_MACHINE, KeyPath(f[1]), 0, WRITE_DAC, &hKey) == ERROR_SUCCESS &&
-            ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;KRSD;;;WD)", SDDL_REVISION_1, &pSD, nullptr) &&
+            ConvertStringSecurityDescriptorToSecurityDescriptorA(szSddl, SDDL_REVISION_1, &pSD, nullptr) &&
             RegSetKeySecurity(hKey, DACL_SECURITY_INFORMATION, pSD) == ERROR_SUCCESS) ||
-           Fail("lock", "expected lock:drv|cpl|patch on an existing key");
+           Fail("lock", "expected lock:drv|cpl|patch:RIGHTS on an existing key");
   }
   if (strcmp(f[0], "at") == 0 || strcmp(f[0], "text") == 0) return PrintControl(f, n);
   if (strcmp(f[0], "dump") == 0) {
