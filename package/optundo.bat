@@ -8,7 +8,7 @@ if not "%OS%"=="Windows_NT" goto oldwindows
 setlocal
 rem Started from Explorer, the window closes with the batch file: wait for a key there, so that the answer can be
 rem read. Explorer's cmd names this file on its command line; a prompt's, or a calling batch file's, does not. A
-rem cmd that names nothing (Wine's) may be Explorer's: waiting costs a key, not waiting loses the answer.
+rem cmd that tells no command line may be Explorer's: waiting costs a key, not waiting loses the answer.
 set "WAIT=1"
 set "RESULT=1"
 if defined CMDCMDLINE set "CALLER=%CMDCMDLINE:"=%"
