@@ -1,5 +1,5 @@
-; package/beamset.nsi: the setup program for Beamset.exe, optswitch.exe, optbackup.exe, optstatus.exe and the undo
-; batch file optundo.bat, with its uninstaller.
+; package/beamset.nsi: the setup program for Beamset.exe, optswitch.exe, optbackup.exe, optstatus.exe, the undo
+; batch file optundo.bat and README.TXT, with its uninstaller.
 ; makensis -DVERSION=1.0.0.1 -DTARGET=x86-ansi|amd64-unicode -DPROGRAMS=DIR -DICON=FILE -DOUTFILE=FILE
 ;   [-DSIGN=SCRIPT] [-DUNINSTALLER=FILE] beamset.nsi
 ; x86-ansi is what ships: its stubs run on Windows 95 as well as on 11, but Debian builds them for the Pentium Pro
@@ -52,10 +52,12 @@ Section
   File "${PROGRAMS}\optbackup.exe"
   File "${PROGRAMS}\optstatus.exe"  ; a console tool: no shortcut
   File "${PROGRAMS}\optundo.bat"
+  File "${PROGRAMS}\README.TXT"  ; optundo.bat points to it
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   SetShellVarContext all  ; Windows 98 without user profiles falls back to its one Start menu
   CreateShortCut "$SMPROGRAMS\Beamset.lnk" "$INSTDIR\Beamset.exe"
+  CreateShortCut "$SMPROGRAMS\Beamset README.lnk" "$INSTDIR\README.TXT"
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Beamset"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -72,11 +74,13 @@ SectionEnd
 Section Uninstall
   SetShellVarContext all
   Delete "$SMPROGRAMS\Beamset.lnk"
+  Delete "$SMPROGRAMS\Beamset README.lnk"
   Delete "$INSTDIR\Beamset.exe"
   Delete "$INSTDIR\optswitch.exe"
   Delete "$INSTDIR\optbackup.exe"
   Delete "$INSTDIR\optstatus.exe"
   Delete "$INSTDIR\optundo.bat"
+  Delete "$INSTDIR\README.TXT"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"  ; only when empty: nothing of the user's is removed
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
