@@ -247,6 +247,11 @@ void AnswerRestarts(BOOL bAnswer) {
   ::CloseHandle(hToken);
 }
 
+// No test may restart the machine the tests run on.
+struct RestartGuard {
+  RestartGuard() { AnswerRestarts(FALSE); }
+} g_restartGuard;
+
 // "Restart now" asks Windows for a restart in which every program may first save its work or refuse: never a
 // forced one. The NT family enables the shutdown privilege for it; the 95 family, whose advapi32 may lack the
 // token functions, never looks them up. The prompt stays, for the case that a program refuses; a restart that

@@ -204,6 +204,7 @@ void StartAnswering(CProbeDlg& dlg, ModalLog* pLog) {
   dlg.m_nDeactivationsAllowed = dlg.m_nDeactivationsRefused = 0;  // the start-up's own activation aside
   g_pLog = pLog;
   g_hLastAnswered = NULL;
+  StopAnswering();  // one answering timer at a time: a forgotten one would answer from a log gone out of scope
   g_idAnswerTimer = ::SetTimer(NULL, 0, 10, AnswerTimer);
 }
 
