@@ -177,7 +177,8 @@ void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR, DWORD) {
   log.hOwner = ::GetWindow(hWnd, GW_OWNER);
   char szTitle[64] = "";
   ::GetWindowTextA(hWnd, szTitle, sizeof szTitle);
-  const bool bPrompt = strcmp(szTitle, "Restart computer") == 0;
+  // A message box over the prompt carries the prompt's title, but no "Restart later".
+  const bool bPrompt = strcmp(szTitle, "Restart computer") == 0 && ::GetDlgItem(hWnd, IDCANCEL) != NULL;
   const bool bRestartNow = bPrompt && log.nRestartNow > 0;
   const size_t nOrder = strlen(log.szOrder);
   if (nOrder + 1 < sizeof log.szOrder) log.szOrder[nOrder] = bRestartNow ? 'R' : bPrompt ? 'P' : 'M';
