@@ -216,24 +216,22 @@ void StopAnswering() {
 
 void* HookImport(const char* pszFunction, void* pfnNew) {
   BYTE* pBase = reinterpret_cast<BYTE*>(::GetModuleHandleA(NULL));
-  const IMAGE_NT_HEADERS* pNt =
-      reinterpret_cast<const IMAGE_NT_HEADERS*>(pBase + reinterpret_cast<const IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
-  const IMAGE_DATA_DIRECTORY& imports = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  for (const IMAGE_IMPORT_DESCRIPTOR* pDll = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(pBase + imports.VirtualAddress);
-       pDll->Name != 0; ++pDll) {
-    const IMAGE_THUNK_DATA* pName = reinterpret_cast<const IMAGE_THUNK_DATA*>(pBase + pDll->OriginalFirstThunk);
-    IMAGE_THUNK_DATA* pSlot = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pDll->FirstThunk);
+  const IMAGE_NT_HEADERS* pNt = reinterpret_cast<IMAGE_NT_HEADERS*>(pBase + reinterpret_cast<IMAGE_DOS_HEADER*>(pBase)->e_lfanew);
+  auto pDll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(
+      pBase + pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress);
+  for (; pDll->Name != 0; ++pDll) {
+    auto pName = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pDll->OriginalFirstThunk);
+    auto pSlot = reinterpret_cast<IMAGE_THUNK_DATA*>(pBase + pDll->FirstThunk);
     for (; pName->u1.AddressOfData != 0; ++pName, ++pSlot) {
       if (IMAGE_SNAP_BY_ORDINAL(pName->u1.Ordinal) ||
-          strcmp(reinterpret_cast<const char*>(
-                     reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(pBase + pName->u1.AddressOfData)->Name),
+          strcmp(reinterpret_cast<char*>(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(pBase + pName->u1.AddressOfData)->Name),
                  pszFunction) != 0)
         continue;
       void* pOld = reinterpret_cast<void*>(pSlot->u1.Function);
       DWORD dwProtect = 0;
-      ::VirtualProtect(&pSlot->u1.Function, sizeof pSlot->u1.Function, PAGE_READWRITE, &dwProtect);
+      ::VirtualProtect(&pSlot->u1.Function, sizeof(void*), PAGE_READWRITE, &dwProtect);
       pSlot->u1.Function = reinterpret_cast<ULONG_PTR>(pfnNew);
-      ::VirtualProtect(&pSlot->u1.Function, sizeof pSlot->u1.Function, dwProtect, &dwProtect);
+      ::VirtualProtect(&pSlot->u1.Function, sizeof(void*), dwProtect, &dwProtect);
       return pOld;
     }
   }
