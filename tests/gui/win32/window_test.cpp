@@ -184,24 +184,35 @@ GUI_TEST(SystemMenuOpensAboutAndStillMinimises) {
 
 namespace {
 
-// Some comctl32 versions give the sheet's callback a read-only template, their own resource.
+// Some comctl32 versions give the sheet's callback a read-only template, their own resource; Windows 95 may
+// refuse to change its protection (shared memory).
 INT_PTR(WINAPI* g_pfnPropertySheet)(LPCPROPSHEETHEADERA) = NULL;
-DWORD g_dwTemplateStyles[2][3];  // classic and extended template: style, extended style, protection after
+BOOL(WINAPI* g_pfnVirtualProtect)(LPVOID, SIZE_T, DWORD, PDWORD) = NULL;
+const BYTE* g_pRefusedPage = NULL;
+DWORD g_dwTemplateStyles[4][3];  // classic and extended template, then both refused: style, ex-style, protection
+
+BOOL WINAPI RefusingVirtualProtect(LPVOID p, SIZE_T cb, DWORD dwProtect, PDWORD pdwOld) {
+  if (static_cast<const BYTE*>(p) >= g_pRefusedPage && static_cast<const BYTE*>(p) < g_pRefusedPage + 4096) return FALSE;
+  return g_pfnVirtualProtect(p, cb, dwProtect, pdwOld);
+}
 
 INT_PTR WINAPI ReadOnlyTemplateSheet(LPCPROPSHEETHEADERA pHeader) {
-  for (int nForm = 0; nForm < 2; ++nForm) {
+  for (int nCase = 0; nCase < 4; ++nCase) {
+    const int nForm = nCase % 2;
     BYTE* p = static_cast<BYTE*>(::VirtualAlloc(NULL, 4096, MEM_COMMIT, PAGE_READWRITE));
     DWORD* pStyles = reinterpret_cast<DWORD*>(p + (nForm == 0 ? 0 : 8));  // DLGTEMPLATE, or DLGTEMPLATEEX's head
     if (nForm == 1) reinterpret_cast<WORD*>(p)[1] = 0xFFFF;
     pStyles[nForm] = WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT;
     DWORD dwProtect = 0;
     ::VirtualProtect(p, 4096, PAGE_READONLY, &dwProtect);
+    g_pRefusedPage = nCase >= 2 ? p : NULL;
     pHeader->pfnCallback(NULL, PSCB_PRECREATE, reinterpret_cast<LPARAM>(p));
+    g_pRefusedPage = NULL;
     MEMORY_BASIC_INFORMATION info;
     ::VirtualQuery(p, &info, sizeof info);
-    g_dwTemplateStyles[nForm][0] = pStyles[nForm];
-    g_dwTemplateStyles[nForm][1] = pStyles[1 - nForm];
-    g_dwTemplateStyles[nForm][2] = info.Protect;
+    g_dwTemplateStyles[nCase][0] = pStyles[nForm];
+    g_dwTemplateStyles[nCase][1] = pStyles[1 - nForm];
+    g_dwTemplateStyles[nCase][2] = info.Protect;
     ::VirtualFree(p, 0, MEM_RELEASE);
   }
   return g_pfnPropertySheet(pHeader);
@@ -210,15 +221,21 @@ INT_PTR WINAPI ReadOnlyTemplateSheet(LPCPROPSHEETHEADERA pHeader) {
 }  // namespace
 
 // The embedded sheet gets its child styles from either form of template, even a read-only one, which keeps
-// its protection.
+// its protection; where the protection cannot change, a read-only template is left as it is, without a fault.
 GUI_TEST(SheetStylesTheTemplateEvenWhenItIsReadOnly) {
   g_pfnPropertySheet = reinterpret_cast<INT_PTR(WINAPI*)(LPCPROPSHEETHEADERA)>(
       HookImport("PropertySheetA", reinterpret_cast<void*>(ReadOnlyTemplateSheet)));
+  g_pfnVirtualProtect = reinterpret_cast<BOOL(WINAPI*)(LPVOID, SIZE_T, DWORD, PDWORD)>(
+      HookImport("VirtualProtect", reinterpret_cast<void*>(RefusingVirtualProtect)));
   RunScripted([](CProbeDlg& dlg) { dlg.EndDialog(IDCANCEL); });
   HookImport("PropertySheetA", reinterpret_cast<void*>(g_pfnPropertySheet));
-  for (const DWORD* pGot : g_dwTemplateStyles) {
-    CHECK_EQ(pGot[0], WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | DS_CONTROL | DS_3DLOOK | DS_SETFONT);
-    CHECK_EQ(pGot[1], WS_EX_CONTROLPARENT);
+  HookImport("VirtualProtect", reinterpret_cast<void*>(g_pfnVirtualProtect));
+  for (int nCase = 0; nCase < 4; ++nCase) {
+    const DWORD* pGot = g_dwTemplateStyles[nCase];
+    const bool bRefused = nCase >= 2;
+    CHECK_EQ(pGot[0], bRefused ? WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT
+                               : WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | DS_CONTROL | DS_3DLOOK | DS_SETFONT);
+    CHECK_EQ(pGot[1], bRefused ? 0 : WS_EX_CONTROLPARENT);
     CHECK_EQ(pGot[2], PAGE_READONLY);
   }
 }
